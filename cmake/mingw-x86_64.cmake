@@ -1,0 +1,6 @@
+# Cross-compiling for 64-bit Windows with MinGW-w64 (posix thread model, so the C++
+# standard library's threads and mutexes are available).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QUILLON_MINGW_TRIPLE x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
