@@ -1,0 +1,340 @@
+#include "framework/Bmp.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr std::uint32_t BiRgb = 0;
+constexpr std::uint32_t BiRle8 = 1;
+constexpr std::uint32_t BiRle4 = 2;
+constexpr std::uint32_t BiBitFields = 3;
+constexpr std::uint32_t BiAlphaBitFields = 6;
+constexpr std::size_t FileHeaderSize = 14;
+
+std::uint16_t U16(std::span<const std::uint8_t> d, std::size_t at) {
+  return static_cast<std::uint16_t>(d[at] | (d[at + 1] << 8));
+}
+std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t at) {
+  return d[at] | (d[at + 1] << 8) | (d[at + 2] << 16) | (static_cast<std::uint32_t>(d[at + 3]) << 24);
+}
+std::int32_t I32(std::span<const std::uint8_t> d, std::size_t at) {
+  return static_cast<std::int32_t>(U32(d, at));
+}
+
+[[noreturn]] void Fail(std::size_t offset, const std::string& what) {
+  throw EBmpError("BMP at byte offset " + std::to_string(offset) + ": " + what);
+}
+
+// One channel of a bit-field pixel: where it sits and how wide it is, scaled to 0..255.
+struct TChannel {
+  std::uint32_t Mask = 0;
+  int Shift = 0;
+  int Bits = 0;
+
+  explicit TChannel(std::uint32_t mask = 0) : Mask(mask) {
+    if (mask == 0) return;
+    Shift = std::countr_zero(mask);
+    Bits = std::popcount(mask >> Shift);
+  }
+  std::uint8_t Extract(std::uint32_t pixel) const {
+    if (Bits == 0) return 0;
+    const std::uint32_t v = (pixel & Mask) >> Shift;
+    if (Bits >= 8) return static_cast<std::uint8_t>(v >> (Bits - 8));
+    const std::uint32_t max = (1u << Bits) - 1;
+    return static_cast<std::uint8_t>((v * 255 + max / 2) / max);
+  }
+};
+
+void PutU16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
+  out[at] = static_cast<std::uint8_t>(v);
+  out[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+void PutU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+}  // namespace
+
+TBmpInfo ReadBmpInfo(std::span<const std::uint8_t> data, std::size_t baseOffset) {
+  TBmpInfo info;
+  if (data.size() < FileHeaderSize + 4)
+    Fail(baseOffset, "truncated header (" + std::to_string(data.size()) + " bytes remain)");
+  if (data[0] != 'B' || data[1] != 'M') Fail(baseOffset, "no \"BM\" signature");
+  const std::uint32_t fileLength = U32(data, 2);
+  const std::uint32_t pixelOffset = U32(data, 10);
+  const std::uint32_t headerSize = U32(data, 14);
+  if (headerSize != 12 && headerSize != 40 && headerSize != 52 && headerSize != 56 &&
+      headerSize != 108 && headerSize != 124)
+    Fail(baseOffset + 14, "unsupported information header size " + std::to_string(headerSize));
+  if (fileLength < FileHeaderSize + headerSize)
+    Fail(baseOffset + 2, "file length " + std::to_string(fileLength) + " is shorter than its headers");
+  if (fileLength > data.size())
+    Fail(baseOffset + 2, "truncated: the image claims " + std::to_string(fileLength) +
+                             " bytes but only " + std::to_string(data.size()) + " remain");
+  info.FileLength = fileLength;
+  info.HeaderSize = static_cast<int>(headerSize);
+
+  std::int64_t width = 0, height = 0;
+  std::uint32_t planes = 0, clrUsed = 0;
+  if (headerSize == 12) {
+    width = U16(data, 18);
+    height = static_cast<std::int16_t>(U16(data, 20));
+    planes = U16(data, 22);
+    info.BitCount = U16(data, 24);
+  } else {
+    width = I32(data, 18);
+    height = I32(data, 22);
+    planes = U16(data, 26);
+    info.BitCount = U16(data, 28);
+    info.Compression = U32(data, 30);
+    clrUsed = U32(data, 46);
+  }
+  if (planes != 1) Fail(baseOffset + (headerSize == 12 ? 22 : 26), "plane count " + std::to_string(planes) + " is not 1");
+  info.TopDown = height < 0;
+  if (height < 0) height = -height;
+  if (width <= 0 || height <= 0 || width > BmpMaxDimension || height > BmpMaxDimension ||
+      width * height > BmpMaxPixels)
+    Fail(baseOffset + 18, "unacceptable dimensions " + std::to_string(width) + " x " +
+                              std::to_string(height) + " (at most " +
+                              std::to_string(BmpMaxDimension) + " per side and " +
+                              std::to_string(BmpMaxPixels) + " pixels)");
+  info.Width = static_cast<int>(width);
+  info.Height = static_cast<int>(height);
+
+  const int bpp = info.BitCount;
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+    Fail(baseOffset + 28, "unsupported bit depth " + std::to_string(bpp));
+  switch (info.Compression) {
+    case BiRgb: break;
+    case BiRle8:
+    case BiRle4:
+      Fail(baseOffset + 30, "run-length compressed images are not supported");
+    case BiBitFields:
+    case BiAlphaBitFields:
+      if (bpp != 16 && bpp != 32)
+        Fail(baseOffset + 30, "bit-field masks with " + std::to_string(bpp) + " bits per pixel");
+      break;
+    default:
+      Fail(baseOffset + 30, "unsupported compression " + std::to_string(info.Compression));
+  }
+  if (info.Compression != BiRgb && headerSize == 40 && FileHeaderSize + 40 + 12 > pixelOffset)
+    Fail(baseOffset + FileHeaderSize + 40, "truncated bit-field masks");
+
+  if (bpp <= 8) {
+    const std::uint32_t maxColours = 1u << bpp;
+    if (clrUsed > maxColours)
+      Fail(baseOffset + 46, "colour count " + std::to_string(clrUsed) + " exceeds " +
+                                std::to_string(maxColours));
+    info.PaletteSize = static_cast<int>(clrUsed ? clrUsed : maxColours);
+    const std::size_t entry = headerSize == 12 ? 3 : 4;
+    const std::size_t paletteEnd = FileHeaderSize + headerSize + entry * info.PaletteSize;
+    if (paletteEnd > fileLength)
+      Fail(baseOffset + FileHeaderSize + headerSize,
+           "truncated colour table (" + std::to_string(info.PaletteSize) + " colours)");
+  }
+
+  const std::uint64_t stride = ((static_cast<std::uint64_t>(info.Width) * bpp + 31) / 32) * 4;
+  const std::uint64_t pixelBytes = stride * info.Height;
+  if (pixelOffset < FileHeaderSize + headerSize || pixelOffset > fileLength)
+    Fail(baseOffset + 10, "pixel offset " + std::to_string(pixelOffset) +
+                              " lies outside the image (" + std::to_string(fileLength) + " bytes)");
+  if (pixelOffset + pixelBytes > fileLength)
+    Fail(baseOffset + pixelOffset,
+         "truncated pixel rows: " + std::to_string(pixelBytes) + " bytes needed, " +
+             std::to_string(fileLength - pixelOffset) + " present");
+  info.PixelOffset = pixelOffset;
+  return info;
+}
+
+TPixelBitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t baseOffset, TBmpInfo* infoOut) {
+  const TBmpInfo info = ReadBmpInfo(data, baseOffset);
+  if (infoOut) *infoOut = info;
+  const int bpp = info.BitCount;
+
+  // Colour table, as 0x00BBGGRR-free blue/green/red triples.
+  std::array<std::array<std::uint8_t, 3>, 256> palette{};
+  if (bpp <= 8) {
+    const std::size_t entry = info.HeaderSize == 12 ? 3 : 4;
+    const std::size_t at = FileHeaderSize + info.HeaderSize;
+    for (int i = 0; i < info.PaletteSize; ++i)
+      for (int c = 0; c < 3; ++c) palette[i][c] = data[at + i * entry + c];
+  }
+
+  // Channel masks: from the header (52 bytes and up), after a 40-byte header, or the defaults.
+  TChannel red, green, blue;
+  if (bpp == 16 || bpp == 32) {
+    std::uint32_t r = bpp == 16 ? 0x7C00 : 0xFF0000, g = bpp == 16 ? 0x03E0 : 0x00FF00,
+                  b = bpp == 16 ? 0x001F : 0x0000FF;
+    if (info.Compression == BiBitFields || info.Compression == BiAlphaBitFields) {
+      const std::size_t at = FileHeaderSize + 40;  // inside a larger header, or right after a 40-byte one
+      r = U32(data, at);
+      g = U32(data, at + 4);
+      b = U32(data, at + 8);
+    }
+    red = TChannel(r);
+    green = TChannel(g);
+    blue = TChannel(b);
+  }
+
+  TPixelBitmap bitmap(info.Width, info.Height);
+  const std::size_t stride = ((static_cast<std::size_t>(info.Width) * bpp + 31) / 32) * 4;
+  for (int row = 0; row < info.Height; ++row) {
+    const std::uint8_t* src = data.data() + info.PixelOffset + stride * row;
+    std::uint8_t* dst = bitmap.ScanLine(info.TopDown ? row : info.Height - 1 - row);
+    for (int x = 0; x < info.Width; ++x, dst += 3) {
+      switch (bpp) {
+        case 1:
+        case 4:
+        case 8: {
+          const int perByte = 8 / bpp;
+          const int shift = 8 - bpp * (1 + x % perByte);
+          const int index = (src[x / perByte] >> shift) & ((1 << bpp) - 1);
+          // An index past the colour table has no colour of its own: it reads as black.
+          if (index < info.PaletteSize) std::copy_n(palette[index].data(), 3, dst);
+          else std::fill_n(dst, 3, 0);
+          break;
+        }
+        case 16:
+        case 32: {
+          const std::uint32_t p = bpp == 16 ? (src[2 * x] | (src[2 * x + 1] << 8))
+                                            : U32({src, stride}, 4 * static_cast<std::size_t>(x));
+          dst[0] = blue.Extract(p);
+          dst[1] = green.Extract(p);
+          dst[2] = red.Extract(p);
+          break;
+        }
+        case 24:
+          std::copy_n(src + 3 * x, 3, dst);
+          break;
+      }
+    }
+  }
+  return bitmap;
+}
+
+std::vector<std::uint8_t> EncodeBmp(const TPixelBitmap& bitmap, int bitsPerPixel,
+                                    std::span<const std::uint32_t> palette) {
+  if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24)
+    throw EBmpError("cannot write a BMP with " + std::to_string(bitsPerPixel) + " bits per pixel");
+  if (bitmap.IsEmpty()) throw EBmpError("cannot write an empty picture as a BMP");
+  const bool indexed = bitsPerPixel <= 8;
+  if (indexed && (palette.empty() || palette.size() > (1u << bitsPerPixel)))
+    throw EBmpError("a " + std::to_string(bitsPerPixel) + "-bit BMP needs 1 to " +
+                    std::to_string(1u << bitsPerPixel) + " palette colours, not " +
+                    std::to_string(palette.size()));
+
+  const int w = bitmap.Width(), h = bitmap.Height();
+  const std::size_t stride = ((static_cast<std::size_t>(w) * bitsPerPixel + 31) / 32) * 4;
+  const std::size_t tableSize = indexed ? palette.size() * 4 : 0;
+  const std::size_t offset = FileHeaderSize + 40 + tableSize;
+  std::vector<std::uint8_t> out(offset + stride * h, 0);
+  out[0] = 'B';
+  out[1] = 'M';
+  PutU32(out, 2, static_cast<std::uint32_t>(out.size()));
+  PutU32(out, 10, static_cast<std::uint32_t>(offset));
+  PutU32(out, 14, 40);
+  PutU32(out, 18, static_cast<std::uint32_t>(w));
+  PutU32(out, 22, static_cast<std::uint32_t>(h));
+  PutU16(out, 26, 1);
+  PutU16(out, 28, static_cast<std::uint32_t>(bitsPerPixel));
+  PutU32(out, 34, static_cast<std::uint32_t>(stride * h));
+  PutU32(out, 38, 3780);  // 96 dots per inch
+  PutU32(out, 42, 3780);
+  PutU32(out, 46, static_cast<std::uint32_t>(indexed ? palette.size() : 0));
+  for (std::size_t i = 0; i < (indexed ? palette.size() : 0); ++i) {
+    const std::uint32_t c = palette[i];
+    out[54 + 4 * i] = static_cast<std::uint8_t>(c >> 16);
+    out[54 + 4 * i + 1] = static_cast<std::uint8_t>(c >> 8);
+    out[54 + 4 * i + 2] = static_cast<std::uint8_t>(c);
+  }
+
+  // The palette index for a colour: the exact entry, else the nearest by squared distance.
+  auto indexOf = [&](std::uint32_t colour) {
+    int best = 0;
+    std::int64_t bestDistance = INT64_MAX;
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+      const std::uint32_t p = palette[i];
+      std::int64_t d = 0;
+      for (int shift = 0; shift < 24; shift += 8) {
+        const int delta = static_cast<int>((colour >> shift) & 0xFF) - static_cast<int>((p >> shift) & 0xFF);
+        d += delta * delta;
+      }
+      if (d < bestDistance) {
+        bestDistance = d;
+        best = static_cast<int>(i);
+        if (d == 0) break;
+      }
+    }
+    return best;
+  };
+
+  for (int row = 0; row < h; ++row) {
+    std::uint8_t* dst = out.data() + offset + stride * (h - 1 - row);
+    const std::uint8_t* src = bitmap.ScanLine(row);
+    if (!indexed) {
+      std::copy_n(src, 3 * static_cast<std::size_t>(w), dst);
+      continue;
+    }
+    const int perByte = 8 / bitsPerPixel;
+    std::uint32_t lastColour = 0xFFFFFFFF;
+    int lastIndex = 0;
+    for (int x = 0; x < w; ++x) {
+      const std::uint32_t colour = bitmap.GetPixel(x, row);
+      if (colour != lastColour) {
+        lastColour = colour;
+        lastIndex = indexOf(colour);
+      }
+      const int shift = 8 - bitsPerPixel * (1 + x % perByte);
+      dst[x / perByte] |= static_cast<std::uint8_t>(lastIndex << shift);
+    }
+  }
+  return out;
+}
+
+std::size_t TBmpPicture::LoadFromBytes(std::span<const std::uint8_t> data, std::size_t baseOffset) {
+  TBmpInfo info;
+  TPixelBitmap decoded = DecodeBmp(data, baseOffset, &info);
+  static_cast<TPixelBitmap&>(*this) = std::move(decoded);
+  FFileBytes.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(info.FileLength));
+  FBitCount = info.BitCount;
+  return info.FileLength;
+}
+
+void TBmpPicture::LoadFromFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw EBmpError("cannot open picture file \"" + path.generic_string() + "\"");
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw EBmpError("cannot read picture file \"" + path.generic_string() + "\"");
+  try {
+    LoadFromBytes(bytes);
+  } catch (const EBmpError& e) {
+    throw EBmpError("\"" + path.generic_string() + "\": " + e.what());
+  }
+}
+
+std::vector<std::uint8_t> TBmpPicture::SaveToBytes() const {
+  if (IsEmpty()) return {};
+  // The kept bytes stand for the picture only while they still decode to its pixels.
+  if (!FFileBytes.empty() && DecodeBmp(FFileBytes) == static_cast<const TPixelBitmap&>(*this))
+    return FFileBytes;
+  return EncodeBmp(*this);
+}
+
+void TBmpPicture::SaveToFile(const std::filesystem::path& path) const {
+  const std::vector<std::uint8_t> bytes = SaveToBytes();
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) throw EBmpError("cannot create picture file \"" + path.generic_string() + "\"");
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw EBmpError("cannot write picture file \"" + path.generic_string() + "\"");
+}
+
+void TBmpPicture::Clear() {
+  static_cast<TPixelBitmap&>(*this) = TPixelBitmap();
+  FFileBytes.clear();
+  FBitCount = 0;
+}
