@@ -1,9 +1,15 @@
 #pragma once
 // Components: objects with an owner that frees them, a name, and free-notification, so a
 // component that holds a plain reference to another hears when that one goes away.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+class TComponent;
+
+// An event without arguments beyond its sender (a click, a change). Empty when unassigned.
+using TNotifyEvent = std::function<void(TComponent* sender)>;
 
 enum class TOperation { opInsert, opRemove };
 
