@@ -1,0 +1,189 @@
+#include "skin/data/vnSkinKeys.h"
+
+#include "framework/CodePage.h"
+#include "skin/data/vnSkinIni.h"
+
+namespace {
+
+template <typename T>
+T& FieldOf(const TvnKeyRef& key) {
+  return *static_cast<T*>(key.Field);
+}
+
+}  // namespace
+
+void ReadKey(const TvnIniFile& ini, std::string_view section, const TvnKeyRef& key) {
+  switch (key.Kind) {
+    case TvnValueKind::Integer:
+    case TvnValueKind::Color:
+      FieldOf<int>(key) = ReadIntValue(ini, section, key.Key, key.Default);
+      break;
+    case TvnValueKind::Text:
+    case TvnValueKind::Name:
+      FieldOf<std::string>(key) = ReadTextValue(ini, section, key.Key, key.DefaultText);
+      break;
+    case TvnValueKind::Boolean:
+      FieldOf<bool>(key) = ReadBoolean(ini, section, key.Key);
+      break;
+    case TvnValueKind::Rect:
+      FieldOf<TRect>(key) = ReadRect(ini, section, key.Key);
+      break;
+    case TvnValueKind::Point:
+      FieldOf<TPoint>(key) = ReadPoint(ini, section, key.Key);
+      break;
+    case TvnValueKind::FontStyle:
+      FieldOf<TvnFontStyles>(key) = ReadFontStyle(ini, section, key.Key);
+      break;
+    case TvnValueKind::Alignment:
+      FieldOf<TvnAlignment>(key) =
+          ReadAlignment(ini, section, key.Key, static_cast<TvnAlignment>(key.Default));
+      break;
+    case TvnValueKind::InActiveEffect:
+      FieldOf<TvnInActiveEffect>(key) =
+          ReadInActiveEffect(ini, section, key.Key, static_cast<TvnInActiveEffect>(key.Default));
+      break;
+    case TvnValueKind::MorphKind:
+      FieldOf<TvnMorphKind>(key) =
+          ReadMorphKind(ini, section, key.Key, static_cast<TvnMorphKind>(key.Default));
+      break;
+    case TvnValueKind::Command:
+      FieldOf<TvnSkinCommand>(key) =
+          ReadCommand(ini, section, key.Key, static_cast<TvnSkinCommand>(key.Default));
+      break;
+    case TvnValueKind::NameList:
+      FieldOf<std::vector<std::string>>(key) = ReadNameList(ini, section, key.Key);
+      break;
+  }
+}
+
+void WriteKey(TvnIniFile& ini, std::string_view section, const TvnKeyRef& key) {
+  switch (key.Kind) {
+    case TvnValueKind::Integer:
+    case TvnValueKind::Color:
+      WriteIntValue(ini, section, key.Key, FieldOf<int>(key));
+      break;
+    case TvnValueKind::Text:
+    case TvnValueKind::Name:
+      WriteTextValue(ini, section, key.Key, FieldOf<std::string>(key));
+      break;
+    case TvnValueKind::Boolean:
+      WriteBoolean(ini, section, key.Key, FieldOf<bool>(key));
+      break;
+    case TvnValueKind::Rect:
+      WriteRect(ini, section, key.Key, FieldOf<TRect>(key));
+      break;
+    case TvnValueKind::Point:
+      WritePoint(ini, section, key.Key, FieldOf<TPoint>(key));
+      break;
+    case TvnValueKind::FontStyle:
+      WriteFontStyle(ini, section, key.Key, FieldOf<TvnFontStyles>(key));
+      break;
+    case TvnValueKind::Alignment:
+      WriteAlignment(ini, section, key.Key, FieldOf<TvnAlignment>(key));
+      break;
+    case TvnValueKind::InActiveEffect:
+      WriteInActiveEffect(ini, section, key.Key, FieldOf<TvnInActiveEffect>(key));
+      break;
+    case TvnValueKind::MorphKind:
+      WriteMorphKind(ini, section, key.Key, FieldOf<TvnMorphKind>(key));
+      break;
+    case TvnValueKind::Command:
+      WriteCommand(ini, section, key.Key, FieldOf<TvnSkinCommand>(key));
+      break;
+    case TvnValueKind::NameList:
+      WriteNameList(ini, section, key.Key, FieldOf<std::vector<std::string>>(key));
+      break;
+  }
+}
+
+void SetKeyDefault(const TvnKeyRef& key) {
+  // A missing key yields the default: read the key from an empty description.
+  static const TvnIniFile empty;
+  ReadKey(empty, "", key);
+}
+
+void WriteKeyJson(TvnJsonWriter& json, const TvnKeyRef& key) {
+  json.Key(LowerAscii(key.Key));
+  switch (key.Kind) {
+    case TvnValueKind::Integer:
+    case TvnValueKind::Color:
+      json.Int(FieldOf<int>(key));
+      break;
+    case TvnValueKind::Text:
+    case TvnValueKind::Name:
+      json.String(CodePageToUtf8(FieldOf<std::string>(key)));
+      break;
+    case TvnValueKind::Boolean:
+      json.Bool(FieldOf<bool>(key));
+      break;
+    case TvnValueKind::Rect: {
+      const TRect& r = FieldOf<TRect>(key);
+      json.BeginArray();
+      for (int v : {r.Left, r.Top, r.Right, r.Bottom}) json.Int(v);
+      json.EndArray();
+      break;
+    }
+    case TvnValueKind::Point: {
+      const TPoint& p = FieldOf<TPoint>(key);
+      json.BeginArray();
+      json.Int(p.X);
+      json.Int(p.Y);
+      json.EndArray();
+      break;
+    }
+    case TvnValueKind::FontStyle: {
+      TvnFontStyles styles = FieldOf<TvnFontStyles>(key);
+      json.BeginArray();
+      for (std::size_t i = 0; i < 4; ++i) {
+        if (styles & (1u << i)) json.String(kFontStyleWords[i]);
+      }
+      json.EndArray();
+      break;
+    }
+    case TvnValueKind::Alignment:
+      json.String(AlignmentWord(FieldOf<TvnAlignment>(key)));
+      break;
+    case TvnValueKind::InActiveEffect:
+      json.String(InActiveEffectWord(FieldOf<TvnInActiveEffect>(key)));
+      break;
+    case TvnValueKind::MorphKind:
+      json.String(MorphKindWord(FieldOf<TvnMorphKind>(key)));
+      break;
+    case TvnValueKind::Command:
+      json.String(CommandWord(FieldOf<TvnSkinCommand>(key)));
+      break;
+    case TvnValueKind::NameList:
+      json.BeginArray();
+      for (const std::string& name : FieldOf<std::vector<std::string>>(key)) {
+        json.String(CodePageToUtf8(name));
+      }
+      json.EndArray();
+      break;
+  }
+}
+
+void TvnKeyedSection::ReadKeys(const TvnIniFile& ini, std::string_view section) {
+  EnumKeys([&](const TvnKeyRef& key) { ReadKey(ini, section, key); });
+}
+
+void TvnKeyedSection::WriteKeys(TvnIniFile& ini, std::string_view section) const {
+  EnumKeysConst([&](const TvnKeyRef& key) { WriteKey(ini, section, key); });
+}
+
+void TvnKeyedSection::WriteJson(TvnJsonWriter& json) const {
+  json.BeginObject();
+  EnumKeysConst([&](const TvnKeyRef& key) { WriteKeyJson(json, key); });
+  json.EndObject();
+}
+
+std::string TvnKeyedSection::ToJson() const {
+  TvnJsonWriter json;
+  WriteJson(json);
+  return json.Text();
+}
+
+std::vector<std::string> TvnKeyedSection::KeyNames() const {
+  std::vector<std::string> names;
+  EnumKeysConst([&](const TvnKeyRef& key) { names.emplace_back(key.Key); });
+  return names;
+}
