@@ -158,15 +158,15 @@ TPoint ReadPoint(const TvnIniFile& ini, std::string_view section, std::string_vi
   return value == nullptr ? TPoint{} : ParsePoint(*value, section, key);
 }
 
-TvnFontStyles ParseFontStyle(std::string_view value) {
-  TvnFontStyles styles = 0;
+TFontStyles ParseFontStyle(std::string_view value) {
+  TFontStyles styles = 0;
   for (std::size_t i = 0; i < 4; ++i) {
     if (value.find(kFontStyleWords[i]) != std::string_view::npos) styles |= 1u << i;
   }
   return styles;
 }
 
-TvnFontStyles ReadFontStyle(const TvnIniFile& ini, std::string_view section,
+TFontStyles ReadFontStyle(const TvnIniFile& ini, std::string_view section,
                             std::string_view key) {
   const std::string* value = ini.FindValue(section, key);
   return value == nullptr ? 0 : ParseFontStyle(*value);
@@ -219,7 +219,7 @@ std::string FormatPoint(const TPoint& point) {
   return std::to_string(point.X) + "," + std::to_string(point.Y);
 }
 
-std::string FormatFontStyle(TvnFontStyles styles) {
+std::string FormatFontStyle(TFontStyles styles) {
   std::string out;
   for (std::size_t i = 0; i < 4; ++i) {
     if ((styles & (1u << i)) == 0) continue;
@@ -253,7 +253,7 @@ void WritePoint(TvnIniFile& ini, std::string_view section, std::string_view key,
 }
 
 void WriteFontStyle(TvnIniFile& ini, std::string_view section, std::string_view key,
-                    TvnFontStyles value) {
+                    TFontStyles value) {
   ini.WriteString(section, key, FormatFontStyle(value));
 }
 

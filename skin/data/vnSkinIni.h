@@ -30,8 +30,8 @@ std::optional<int> ParseIntValue(std::string_view text);
 int ReadIntValue(const TvnIniFile& ini, std::string_view section, std::string_view key,
                  int defaultValue);
 // A colour is an integer: the platform's 0x00BBGGRR value.
-inline int ReadColor(const TvnIniFile& ini, std::string_view section, std::string_view key,
-                     int defaultValue = 0) {
+inline TColor ReadColor(const TvnIniFile& ini, std::string_view section, std::string_view key,
+                        TColor defaultValue = 0) {
   return ReadIntValue(ini, section, key, defaultValue);
 }
 std::string ReadTextValue(const TvnIniFile& ini, std::string_view section, std::string_view key,
@@ -39,7 +39,7 @@ std::string ReadTextValue(const TvnIniFile& ini, std::string_view section, std::
 bool ReadBoolean(const TvnIniFile& ini, std::string_view section, std::string_view key);
 TRect ReadRect(const TvnIniFile& ini, std::string_view section, std::string_view key);
 TPoint ReadPoint(const TvnIniFile& ini, std::string_view section, std::string_view key);
-TvnFontStyles ReadFontStyle(const TvnIniFile& ini, std::string_view section,
+TFontStyles ReadFontStyle(const TvnIniFile& ini, std::string_view section,
                             std::string_view key);
 TvnAlignment ReadAlignment(const TvnIniFile& ini, std::string_view section, std::string_view key,
                            TvnAlignment defaultValue = taCenter);
@@ -59,16 +59,16 @@ std::vector<std::string> ReadNameList(const TvnIniFile& ini, std::string_view se
 TRect ParseRect(std::string_view value, std::string_view section = {}, std::string_view key = {});
 TPoint ParsePoint(std::string_view value, std::string_view section = {},
                   std::string_view key = {});
-TvnFontStyles ParseFontStyle(std::string_view value);
+TFontStyles ParseFontStyle(std::string_view value);
 
 // Values as the writers write them.
 std::string FormatRect(const TRect& rect);
 std::string FormatPoint(const TPoint& point);
-std::string FormatFontStyle(TvnFontStyles styles);
+std::string FormatFontStyle(TFontStyles styles);
 
 void WriteIntValue(TvnIniFile& ini, std::string_view section, std::string_view key, int value);
 inline void WriteColor(TvnIniFile& ini, std::string_view section, std::string_view key,
-                       int value) {
+                       TColor value) {
   WriteIntValue(ini, section, key, value);
 }
 void WriteTextValue(TvnIniFile& ini, std::string_view section, std::string_view key,
@@ -78,7 +78,7 @@ void WriteRect(TvnIniFile& ini, std::string_view section, std::string_view key, 
 void WritePoint(TvnIniFile& ini, std::string_view section, std::string_view key,
                 const TPoint& value);
 void WriteFontStyle(TvnIniFile& ini, std::string_view section, std::string_view key,
-                    TvnFontStyles value);
+                    TFontStyles value);
 void WriteAlignment(TvnIniFile& ini, std::string_view section, std::string_view key,
                     TvnAlignment value);
 void WriteInActiveEffect(TvnIniFile& ini, std::string_view section, std::string_view key,

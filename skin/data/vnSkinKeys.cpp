@@ -32,7 +32,7 @@ void ReadKey(const TvnIniFile& ini, std::string_view section, const TvnKeyRef& k
       FieldOf<TPoint>(key) = ReadPoint(ini, section, key.Key);
       break;
     case TvnValueKind::FontStyle:
-      FieldOf<TvnFontStyles>(key) = ReadFontStyle(ini, section, key.Key);
+      FieldOf<TFontStyles>(key) = ReadFontStyle(ini, section, key.Key);
       break;
     case TvnValueKind::Alignment:
       FieldOf<TvnAlignment>(key) =
@@ -76,7 +76,7 @@ void WriteKey(TvnIniFile& ini, std::string_view section, const TvnKeyRef& key) {
       WritePoint(ini, section, key.Key, FieldOf<TPoint>(key));
       break;
     case TvnValueKind::FontStyle:
-      WriteFontStyle(ini, section, key.Key, FieldOf<TvnFontStyles>(key));
+      WriteFontStyle(ini, section, key.Key, FieldOf<TFontStyles>(key));
       break;
     case TvnValueKind::Alignment:
       WriteAlignment(ini, section, key.Key, FieldOf<TvnAlignment>(key));
@@ -132,7 +132,7 @@ void WriteKeyJson(TvnJsonWriter& json, const TvnKeyRef& key) {
       break;
     }
     case TvnValueKind::FontStyle: {
-      TvnFontStyles styles = FieldOf<TvnFontStyles>(key);
+      TFontStyles styles = FieldOf<TFontStyles>(key);
       json.BeginArray();
       for (std::size_t i = 0; i < 4; ++i) {
         if (styles & (1u << i)) json.String(kFontStyleWords[i]);

@@ -24,13 +24,13 @@
 
 enum class TvnValueKind : std::uint8_t {
   Integer,         // int, decimal or hexadecimal
-  Color,           // int, the platform's colour value
+  Color,           // TColor, the platform's 0x00BBGGRR value
   Text,            // std::string, as is
   Name,            // std::string naming another description
   Boolean,         // bool, "1" or "0"
   Rect,            // TRect, "l,t,r,b"
   Point,           // TPoint, "x,y"
-  FontStyle,       // TvnFontStyles, "fsbold,fsitalic,..."
+  FontStyle,       // TFontStyles, "fsbold,fsitalic,..."
   Alignment,       // TvnAlignment word
   InActiveEffect,  // TvnInActiveEffect word
   MorphKind,       // TvnMorphKind word
@@ -53,7 +53,7 @@ using TvnKeyVisitor = std::function<void(const TvnKeyRef&)>;
 inline TvnKeyRef IntKey(const char* key, int& field, int defaultValue = 0) {
   return {key, TvnValueKind::Integer, &field, defaultValue};
 }
-inline TvnKeyRef ColorKey(const char* key, int& field, int defaultValue = 0) {
+inline TvnKeyRef ColorKey(const char* key, TColor& field, TColor defaultValue = 0) {
   return {key, TvnValueKind::Color, &field, defaultValue};
 }
 inline TvnKeyRef TextKey(const char* key, std::string& field, const char* defaultValue = "") {
@@ -71,7 +71,7 @@ inline TvnKeyRef RectKey(const char* key, TRect& field) {
 inline TvnKeyRef PointKey(const char* key, TPoint& field) {
   return {key, TvnValueKind::Point, &field};
 }
-inline TvnKeyRef FontStyleKey(const char* key, TvnFontStyles& field) {
+inline TvnKeyRef FontStyleKey(const char* key, TFontStyles& field) {
   return {key, TvnValueKind::FontStyle, &field};
 }
 inline TvnKeyRef AlignmentKey(const char* key, TvnAlignment& field,

@@ -1,19 +1,12 @@
 #pragma once
 // The small value types a skin description holds besides numbers, rectangles and points:
-// font styles, text alignment, inactive effect, morph kind and frame command, with the words
+// text alignment, inactive effect, morph kind and frame command, with the words
 // that stand for them in a description.
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-// A set of font styles, one bit each.
-using TvnFontStyles = std::uint8_t;
-enum TvnFontStyle : TvnFontStyles {
-  fsBold = 1,
-  fsItalic = 2,
-  fsUnderline = 4,
-  fsStrikeOut = 8,
-};
+#include "framework/Graphics.h"  // TFontStyles (fsBold, ...) and TColor
 
 enum TvnAlignment : std::uint8_t {
   taLeftJustify = 0,

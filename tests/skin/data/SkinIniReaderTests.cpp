@@ -131,7 +131,7 @@ TEST(RectAndPointReaders, MissingKeyGivesZero) {
 
 struct FontStyleCase {
   const char* Value;
-  TvnFontStyles Expected;
+  TFontStyles Expected;
 };
 
 class FontStyleReader : public ::testing::TestWithParam<FontStyleCase> {};
