@@ -1,0 +1,203 @@
+#include "skin/data/vnzlibcompress.h"
+
+#include <zlib.h>
+
+#include <array>
+#include <string>
+
+namespace {
+const char* const InvalidOperation = "Invalid stream operation";
+}
+
+// ---- compression ----
+
+struct TCompressionStream::TState {
+  TStream* Target = nullptr;  // not owned
+  z_stream Z{};
+  std::array<Bytef, vnZlibBufferSize> Buffer{};
+  std::int64_t Written = 0;
+  bool Finished = false;
+
+  // Hands the full part of the output buffer to the target and makes room again.
+  void Flush() {
+    const std::size_t n = Buffer.size() - Z.avail_out;
+    if (n) Target->WriteBuffer(Buffer.data(), n);
+    Z.next_out = Buffer.data();
+    Z.avail_out = static_cast<uInt>(Buffer.size());
+  }
+};
+
+TCompressionStream::TCompressionStream(TStream& target, int level) : FState(std::make_unique<TState>()) {
+  FState->Target = &target;
+  if (deflateInit(&FState->Z, level) != Z_OK) throw ECompressionError("error");
+  FState->Z.next_out = FState->Buffer.data();
+  FState->Z.avail_out = static_cast<uInt>(FState->Buffer.size());
+}
+
+TCompressionStream::~TCompressionStream() {
+  // A destructor cannot report a failure; callers that care call Finish themselves.
+  try {
+    Finish();
+  } catch (...) {
+  }
+  deflateEnd(&FState->Z);
+}
+
+void TCompressionStream::Finish() {
+  if (FState->Finished) return;
+  FState->Finished = true;
+  FState->Z.next_in = nullptr;
+  FState->Z.avail_in = 0;
+  for (;;) {
+    const int rc = deflate(&FState->Z, Z_FINISH);
+    if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR) throw ECompressionError("error");
+    FState->Flush();
+    if (rc == Z_STREAM_END) break;
+  }
+}
+
+std::size_t TCompressionStream::Read(void*, std::size_t) { throw ECompressionError(InvalidOperation); }
+
+std::size_t TCompressionStream::Write(const void* buffer, std::size_t count) {
+  if (FState->Finished) throw ECompressionError(InvalidOperation);
+  auto* in = static_cast<const Bytef*>(buffer);
+  while (count > 0) {
+    // zlib counts in 32 bits; feed very large buffers in pieces.
+    const uInt piece = static_cast<uInt>(std::min<std::size_t>(count, 1u << 30));
+    FState->Z.next_in = const_cast<Bytef*>(in);
+    FState->Z.avail_in = piece;
+    while (FState->Z.avail_in > 0) {
+      if (deflate(&FState->Z, Z_NO_FLUSH) == Z_STREAM_ERROR) throw ECompressionError("error");
+      if (FState->Z.avail_out == 0) FState->Flush();
+    }
+    in += piece;
+    count -= piece;
+    FState->Written += piece;
+  }
+  return static_cast<std::size_t>(in - static_cast<const Bytef*>(buffer));
+}
+
+std::int64_t TCompressionStream::Seek(std::int64_t offset, TSeekOrigin origin) {
+  if (offset == 0 && origin == TSeekOrigin::soCurrent) return FState->Written;
+  throw ECompressionError(InvalidOperation);
+}
+
+std::int64_t TCompressionStream::Size() { throw ECompressionError(InvalidOperation); }
+
+// ---- decompression ----
+
+struct TDecompressionStream::TState {
+  TStream* Source = nullptr;  // not owned
+  std::int64_t SourceStart = 0;
+  z_stream Z{};
+  std::array<Bytef, vnZlibBufferSize> Buffer{};
+  std::int64_t Produced = 0;
+  std::int64_t Consumed = 0;
+  bool Ended = false;
+  bool SourceDry = false;
+
+  void Restart() {
+    Source->SetPosition(SourceStart);
+    if (inflateReset(&Z) != Z_OK) throw EDecompressionError("compression error");
+    Z.next_in = Buffer.data();
+    Z.avail_in = 0;
+    Produced = 0;
+    Consumed = 0;
+    Ended = false;
+    SourceDry = false;
+  }
+};
+
+TDecompressionStream::TDecompressionStream(TStream& source) : FState(std::make_unique<TState>()) {
+  FState->Source = &source;
+  FState->SourceStart = source.Position();
+  if (inflateInit(&FState->Z) != Z_OK) throw EDecompressionError("compression error");
+  FState->Z.next_in = FState->Buffer.data();
+  FState->Z.avail_in = 0;
+}
+
+TDecompressionStream::~TDecompressionStream() { inflateEnd(&FState->Z); }
+
+std::size_t TDecompressionStream::Read(void* buffer, std::size_t count) {
+  TState& s = *FState;
+  auto* out = static_cast<Bytef*>(buffer);
+  std::size_t done = 0;
+  while (done < count && !s.Ended) {
+    if (s.Z.avail_in == 0 && !s.SourceDry) {
+      const std::size_t n = s.Source->Read(s.Buffer.data(), s.Buffer.size());
+      s.Z.next_in = s.Buffer.data();
+      s.Z.avail_in = static_cast<uInt>(n);
+      s.SourceDry = n == 0;
+    }
+    const uInt want = static_cast<uInt>(std::min<std::size_t>(count - done, 1u << 30));
+    s.Z.next_out = out + done;
+    s.Z.avail_out = want;
+    const uInt before = s.Z.avail_in;
+    const int rc = inflate(&s.Z, Z_NO_FLUSH);
+    s.Consumed += before - s.Z.avail_in;
+    if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR) throw EDecompressionError("compression error");
+    done += want - s.Z.avail_out;
+    if (rc == Z_STREAM_END) s.Ended = true;
+    // The source ended before the zlib stream did and nothing more comes: it was cut short.
+    else if (s.SourceDry && s.Z.avail_in == 0 && s.Z.avail_out == want)
+      throw EDecompressionError("compression error");
+  }
+  s.Produced += static_cast<std::int64_t>(done);
+  return done;
+}
+
+std::size_t TDecompressionStream::Write(const void*, std::size_t) { throw EDecompressionError(InvalidOperation); }
+
+std::int64_t TDecompressionStream::Seek(std::int64_t offset, TSeekOrigin origin) {
+  TState& s = *FState;
+  if (offset == 0 && origin == TSeekOrigin::soBeginning) {
+    s.Restart();
+    return 0;
+  }
+  std::int64_t skip = -1;
+  if (origin == TSeekOrigin::soCurrent && offset >= 0) skip = offset;
+  else if (origin == TSeekOrigin::soBeginning && offset >= s.Produced) skip = offset - s.Produced;
+  if (skip < 0) throw EDecompressionError(InvalidOperation);
+  std::array<Bytef, vnZlibBufferSize> sink;
+  while (skip > 0) {
+    const std::size_t n = Read(sink.data(), static_cast<std::size_t>(std::min<std::int64_t>(skip, sink.size())));
+    if (n == 0) throw EDecompressionError(InvalidOperation);  // past the end of the output
+    skip -= static_cast<std::int64_t>(n);
+  }
+  return s.Produced;
+}
+
+std::int64_t TDecompressionStream::Size() { throw EDecompressionError(InvalidOperation); }
+
+std::int64_t TDecompressionStream::SourceConsumed() const { return FState->Consumed; }
+
+// ---- whole streams ----
+
+void CompressStream(TStream& source, TStream& target) {
+  source.SetPosition(0);
+  TCompressionStream z(target, 9);
+  std::array<std::uint8_t, vnZlibBufferSize> chunk;
+  for (;;) {
+    const std::size_t n = source.Read(chunk.data(), chunk.size());
+    if (n == 0) break;
+    z.WriteBuffer(chunk.data(), n);
+  }
+  z.Finish();
+}
+
+void DecompressStream(TStream& target, TStream& source, std::int64_t maxOutput) {
+  source.SetPosition(0);
+  TDecompressionStream z(source);
+  std::array<std::uint8_t, vnZlibBufferSize> chunk;
+  std::int64_t total = 0;
+  for (;;) {
+    const std::size_t n = z.Read(chunk.data(), chunk.size());
+    if (n == 0) break;
+    total += static_cast<std::int64_t>(n);
+    if (total > maxOutput)
+      throw EDecompressionError("the stream unpacks to more than " + std::to_string(maxOutput) +
+                                " bytes (stopped at compressed byte offset " +
+                                std::to_string(z.SourceConsumed()) + ")");
+    target.WriteBuffer(chunk.data(), n);
+  }
+}
