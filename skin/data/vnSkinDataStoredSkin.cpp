@@ -1,0 +1,149 @@
+#include "skin/data/vnSkinDataStoredSkin.h"
+
+#include "framework/CodePage.h"
+#include "skin/data/vnIniFile.h"
+#include "skin/data/vnSkinIni.h"
+#include "skin/data/vnzlibcompress.h"
+
+#include <string>
+
+namespace {
+
+// A path from a UTF-8 name (window descriptions and command lines are UTF-8).
+std::filesystem::path PathOfUtf8(const std::string& name) {
+  return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+// A path from a picture name in the description, which is 8-bit text in code page 936.
+std::filesystem::path PathOfSkinName(const std::string& name) { return PathOfUtf8(CodePageToUtf8(name)); }
+
+std::string FileNamePart(const std::string& utf8) {
+  const std::u8string part = PathOfUtf8(utf8).filename().u8string();
+  return std::string(part.begin(), part.end());
+}
+
+void LoadPicture(TBmpPicture& picture, const std::filesystem::path& folder, const std::string& name) {
+  if (name.empty()) {
+    picture.Clear();
+    return;
+  }
+  picture.LoadFromFile(folder / PathOfSkinName(name));
+}
+
+}  // namespace
+
+TvnCompressedStoredSkin::TvnCompressedStoredSkin(TComponent* owner) : TComponent(owner) {}
+
+void TvnCompressedStoredSkin::DecompressToStream(TStream& target) const {
+  TMemoryStream source(FCompressedData);
+  try {
+    DecompressStream(target, source, vnMaxUnpackedSkinSize);
+  } catch (const EDecompressionError& e) {
+    // The plain "compression error" is the text callers know; only the size limit gets words.
+    if (std::string(e.what()) == "compression error") throw;
+    throw EvnSkinError(std::string("stored skin: ") + e.what());
+  }
+}
+
+bool TvnCompressedStoredSkin::LoadFromSkinFile(const std::filesystem::path& path) {
+  std::optional<TvnSkinContainer> container = ReadSkinSource(path);
+  if (!container) return false;
+  FCompressedData = PackSkinContainer(WriteSkinContainer(*container));
+  return true;
+}
+
+void TvnCompressedStoredSkin::LoadFromCompressedFile(const std::filesystem::path& path) {
+  const std::vector<std::uint8_t> file = ReadFileBytes(path);
+  try {
+    FCompressedData = BlockOfCompressedSkinFile(file);
+  } catch (const EvnSkinError& e) {
+    throw EvnSkinError("\"" + path.generic_string() + "\": " + e.what());
+  }
+}
+
+bool TvnCompressedStoredSkin::SettingFromDesigner() const {
+  return ComponentState().Designing && !ComponentState().Loading;
+}
+
+void TvnCompressedStoredSkin::SetFileName(const std::string& value) {
+  if (!SettingFromDesigner()) {
+    FFileName = value;
+    return;
+  }
+  FFileName = FileNamePart(value);
+  LoadFromSkinFile(PathOfUtf8(value));
+}
+
+void TvnCompressedStoredSkin::SetCompressedFileName(const std::string& value) {
+  if (!SettingFromDesigner()) {
+    FCompressedFileName = value;
+    return;
+  }
+  FCompressedFileName = FileNamePart(value);
+  LoadFromCompressedFile(PathOfUtf8(value));
+}
+
+std::optional<TvnSkinContainer> ReadSkinSource(const std::filesystem::path& path, std::string* missingSection,
+                                               bool requireSections) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  const std::string text(bytes.begin(), bytes.end());
+  const TvnIniFile ini(text);
+  for (const char* section : vnRequiredSkinSections) {
+    if (requireSections && !ini.SectionExists(section)) {
+      if (missingSection) *missingSection = section;
+      return std::nullopt;
+    }
+  }
+  const std::filesystem::path folder = path.parent_path();
+  TvnSkinContainer c;
+  LoadPicture(c.Picture, folder, ReadTextValue(ini, "PICTURES", "picture"));
+  LoadPicture(c.InActivePicture, folder, ReadTextValue(ini, "PICTURES", "inactivepicture"));
+  LoadPicture(c.Mask, folder, ReadTextValue(ini, "PICTURES", "mask"));
+  for (const std::string& name : ReadNameList(ini, "PICTURES", "activepictures")) {
+    c.ActivePictures.emplace_back();
+    c.ActivePictures.back().LoadFromFile(folder / PathOfSkinName(name));
+  }
+  c.Text = JoinTextLines(SplitTextLines(text));
+  return c;
+}
+
+std::vector<std::uint8_t> PackSkinContainer(const std::vector<std::uint8_t>& container) {
+  TMemoryStream source(container), target;
+  CompressStream(source, target);
+  return target.TakeBytes();
+}
+
+std::vector<std::uint8_t> UnpackSkinBlock(const std::vector<std::uint8_t>& block) {
+  TvnCompressedStoredSkin skin;
+  skin.SetCompressedData(block);
+  TMemoryStream target;
+  skin.DecompressToStream(target);
+  return target.TakeBytes();
+}
+
+std::vector<std::uint8_t> MakeCompressedSkinFile(const std::vector<std::uint8_t>& block) {
+  std::vector<std::uint8_t> file;
+  const auto put = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  };
+  put(static_cast<std::uint32_t>(vnSkinContainerVersion));
+  put(static_cast<std::uint32_t>(block.size()));
+  file.insert(file.end(), block.begin(), block.end());
+  return file;
+}
+
+std::vector<std::uint8_t> BlockOfCompressedSkinFile(std::span<const std::uint8_t> file) {
+  const auto get = [&](std::size_t at) {
+    return static_cast<std::int32_t>(file[at] | (file[at + 1] << 8) | (file[at + 2] << 16) |
+                                     (static_cast<std::uint32_t>(file[at + 3]) << 24));
+  };
+  if (file.size() < 4) throw EvnSkinError("truncated compressed skin file: no version at byte offset 0");
+  if (get(0) > vnSkinContainerVersion) return {};
+  if (file.size() < 8) throw EvnSkinError("truncated compressed skin file: no length at byte offset 4");
+  const std::int32_t length = get(4);
+  if (length < 0 || static_cast<std::size_t>(length) > file.size() - 8)
+    throw EvnSkinError("compressed skin file: the length " + std::to_string(length) +
+                       " at byte offset 4 does not fit the " + std::to_string(file.size() - 8) +
+                       " bytes that follow it");
+  return {file.begin() + 8, file.begin() + 8 + length};
+}

@@ -1,0 +1,62 @@
+#pragma once
+// Shared pieces of skintool's verbs: the exit codes and the error that carries one, option
+// parsing, reading a SKIN argument of any kind, and writing output only once it is complete.
+#include "skin/data/vnSkinData.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+enum TExitCode : int { ExitOk = 0, ExitBadSkin = 1, ExitUsage = 2 };
+
+// Ends the verb with an exit code and a one-line message for standard error.
+class ESkintoolError : public std::runtime_error {
+public:
+  ESkintoolError(int exitCode, const std::string& message) : std::runtime_error(message), ExitCode(exitCode) {}
+  int ExitCode;
+};
+[[noreturn]] void UsageError(const std::string& message);
+[[noreturn]] void SkinError(const std::string& message);
+
+// A verb's arguments: positional ones in order, options with their values. Options not in
+// the lists, a value option without its value, or a repeated option are usage errors.
+struct TArgs {
+  std::vector<std::string> Positional;
+  std::map<std::string, std::string> Values;
+  std::set<std::string> Flags;
+  bool Has(const std::string& flag) const { return Flags.count(flag) != 0; }
+  const std::string* Value(const std::string& option) const;
+};
+TArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
+                const std::set<std::string>& flagOptions);
+
+// A command-line argument (UTF-8) as a path.
+std::filesystem::path ArgPath(const std::string& arg);
+std::string PathText(const std::filesystem::path& path);
+
+// A SKIN argument read and loaded: a description with its pictures, a compressed skin file,
+// or (with raw) a bare zlib block. Anything that is not a valid skin is an ESkintoolError
+// with exit code 1 and a message naming the file and what and where.
+enum class TSkinKind { Description, CompressedFile, RawBlock };
+struct TLoadedSkin {
+  TSkinKind Kind = TSkinKind::Description;
+  std::vector<std::uint8_t> Container;  // the unpacked container (built, for a description)
+  std::unique_ptr<TvnSkinData> Data;
+};
+TLoadedSkin LoadSkin(const std::string& arg, bool raw);
+
+// Writes the bytes to path through a temporary file beside it, so path is either left as it
+// was or holds the complete output.
+void WriteOutputFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// The verbs: each takes its arguments after the verb word and returns the exit code.
+int RunPack(const std::vector<std::string>& args);
+int RunUnpack(const std::vector<std::string>& args);
+int RunInspect(const std::vector<std::string>& args);
+int RunEmbed(const std::vector<std::string>& args);
