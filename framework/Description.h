@@ -16,6 +16,7 @@
 // case-sensitive. This file holds the lexer and parser; DescriptionReader builds components
 // from the parsed tree through the class registry (ClassRegistry.h).
 #include <cstdint>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -57,7 +58,7 @@ struct TDescValue {
 
   // An identifier looked up in a table of (word, value) pairs, e.g. an enumeration.
   template <class Table>
-  auto AsEnum(const Table& table) const -> decltype(table.begin()->second) {
+  auto AsEnum(const Table& table) const -> decltype(std::begin(table)->second) {
     const std::string& word = AsIdentifier();
     for (const auto& [name, value] : table)
       if (name == word) return value;

@@ -1,0 +1,240 @@
+#include "framework/Forms_win.h"
+
+#include "framework/Application_win.h"
+#include "framework/GdiCache_win.h"
+
+#include <algorithm>
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  SetParentFont(false);
+  SetColor(clBtnFace);
+  SetBounds(0, 0, 320, 240);
+  if (Application) Application->AddForm(this);
+}
+
+TForm::~TForm() {
+  if (Application) Application->RemoveForm(this);
+  // Owned components go first, while this window still exists: a component that took over
+  // the window (the skin engine) lets go of it in its destructor.
+  while (ComponentCount() > 0) RemoveAndFree(Components(ComponentCount() - 1));
+  FActiveControl = nullptr;
+  DestroyHandle();
+}
+
+DWORD TForm::FrameStyle() const {
+  DWORD style = WS_CLIPCHILDREN;
+  switch (FBorderStyle) {
+    case TFormBorderStyle::bsNone: style |= WS_POPUP; break;
+    case TFormBorderStyle::bsSingle:
+    case TFormBorderStyle::bsToolWindow: style |= WS_CAPTION | WS_BORDER; break;
+    case TFormBorderStyle::bsSizeable:
+    case TFormBorderStyle::bsSizeToolWin: style |= WS_CAPTION | WS_THICKFRAME; break;
+    case TFormBorderStyle::bsDialog: style |= WS_CAPTION | DS_MODALFRAME; break;
+  }
+  if (FBorderStyle != TFormBorderStyle::bsNone && (FBorderIcons & biSystemMenu)) {
+    style |= WS_SYSMENU;
+    bool canMinMax = FBorderStyle == TFormBorderStyle::bsSingle || FBorderStyle == TFormBorderStyle::bsSizeable;
+    if (canMinMax && (FBorderIcons & biMinimize)) style |= WS_MINIMIZEBOX;
+    if (canMinMax && (FBorderIcons & biMaximize)) style |= WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+DWORD TForm::FrameExStyle() const {
+  DWORD ex = 0;
+  if (FBorderStyle == TFormBorderStyle::bsDialog) ex |= WS_EX_DLGMODALFRAME;
+  if (FBorderStyle == TFormBorderStyle::bsToolWindow || FBorderStyle == TFormBorderStyle::bsSizeToolWin) ex |= WS_EX_TOOLWINDOW;
+  if ((FBorderIcons & biHelp) && !(FBorderIcons & (biMinimize | biMaximize))) ex |= WS_EX_CONTEXTHELP;
+  return ex;
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"QuillonForm";
+  params.ClassStyle = CS_DBLCLKS;
+  params.Style = (params.Style & ~static_cast<DWORD>(WS_TABSTOP)) | FrameStyle();
+  params.ExStyle |= FrameExStyle();
+  if (FClientWidth >= 0 || FClientHeight >= 0) {
+    RECT r{0, 0, FClientWidth >= 0 ? FClientWidth : 0, FClientHeight >= 0 ? FClientHeight : 0};
+    ::AdjustWindowRectEx(&r, params.Style, FALSE, params.ExStyle);
+    if (FClientWidth >= 0) params.Width = r.right - r.left;
+    if (FClientHeight >= 0) params.Height = r.bottom - r.top;
+  }
+}
+
+void TForm::CreateWindowHandleDone() {
+  FClientWidth = FClientHeight = -1;
+  TWinControl::CreateWindowHandleDone();
+}
+
+void TForm::Loaded() {
+  TWinControl::Loaded();
+}
+
+void TForm::UpdateFrameStyle() {
+  HWND window = HandleIfAllocated();
+  if (!window) return;
+  // Changing the frame keeps the client area's size, as a form's properties are read.
+  RECT client;
+  ::GetClientRect(window, &client);
+  LONG_PTR keep = ::GetWindowLongPtrW(window, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_CHILD);
+  ::SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(FrameStyle()) | keep);
+  ::SetWindowLongPtrW(window, GWL_EXSTYLE, static_cast<LONG_PTR>(FrameExStyle()));
+  ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetClientWidth(client.right);
+  SetClientHeight(client.bottom);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+  FBorderStyle = value;
+  UpdateFrameStyle();
+}
+
+void TForm::SetBorderIcons(TBorderIcons value) {
+  FBorderIcons = value;
+  UpdateFrameStyle();
+}
+
+int TForm::ClientWidth() {
+  if (!HandleAllocated()) return FClientWidth >= 0 ? FClientWidth : Width();
+  RECT r;
+  ::GetClientRect(HandleIfAllocated(), &r);
+  return r.right;
+}
+
+int TForm::ClientHeight() {
+  if (!HandleAllocated()) return FClientHeight >= 0 ? FClientHeight : Height();
+  RECT r;
+  ::GetClientRect(HandleIfAllocated(), &r);
+  return r.bottom;
+}
+
+void TForm::SetClientWidth(int value) {
+  if (!HandleAllocated()) {
+    FClientWidth = value;
+    return;
+  }
+  SetWidth(Width() + value - ClientWidth());
+}
+
+void TForm::SetClientHeight(int value) {
+  if (!HandleAllocated()) {
+    FClientHeight = value;
+    return;
+  }
+  SetHeight(Height() + value - ClientHeight());
+}
+
+void TForm::PlaceOnScreen() {
+  if (FPosition == TPosition::poScreenCenter || FPosition == TPosition::poDesktopCenter ||
+      (FPosition == TPosition::poMainFormCenter && (!Application || Application->MainForm() == this))) {
+    RECT r;
+    ::GetWindowRect(Handle(), &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    int screenW = ::GetSystemMetrics(SM_CXSCREEN), screenH = ::GetSystemMetrics(SM_CYSCREEN);
+    SetBounds((screenW - w) / 2, (screenH - h) / 2, w, h);
+  } else if (FPosition == TPosition::poMainFormCenter && Application && Application->MainForm()) {
+    TForm* main = Application->MainForm();
+    SetBounds(main->Left() + (main->Width() - Width()) / 2, main->Top() + (main->Height() - Height()) / 2, Width(), Height());
+  }
+}
+
+void TForm::Show() {
+  Handle();
+  if (!FPlaced) {
+    FPlaced = true;
+    PlaceOnScreen();
+  }
+  SetVisible(true);
+  ::SetForegroundWindow(HandleIfAllocated());
+  if (!FActiveControl) {
+    std::vector<TWinControl*> tabs = TabList();
+    if (!tabs.empty()) FActiveControl = tabs.front();
+  }
+  if (FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
+}
+
+void TForm::Close() {
+  if (HandleAllocated()) ::SendMessageW(HandleIfAllocated(), WM_CLOSE, 0, 0);
+  else Perform(WM_CLOSE);
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+  FActiveControl = control;
+  if (control && HandleAllocated() && ::IsWindowVisible(HandleIfAllocated()) && control->CanFocus()) control->SetFocus();
+}
+
+void TForm::ControlFocused(TWinControl* control) { FActiveControl = control; }
+
+void TForm::ControlDestroying(TWinControl* control) {
+  if (FActiveControl == control) FActiveControl = nullptr;
+}
+
+void TForm::CollectTabList(TWinControl* parent, std::vector<TWinControl*>& list) {
+  std::vector<TWinControl*> children;
+  for (int i = 0; i < parent->ControlCount(); ++i) children.push_back(parent->Controls(i));
+  // Tab order first; controls without one (-1) after, in the order they were added.
+  std::stable_sort(children.begin(), children.end(), [](TWinControl* a, TWinControl* b) {
+    unsigned ka = static_cast<unsigned>(a->TabOrder()), kb = static_cast<unsigned>(b->TabOrder());
+    return ka < kb;
+  });
+  for (TWinControl* c : children) {
+    if (c->TabStop() && c->CanFocus()) list.push_back(c);
+    CollectTabList(c, list);
+  }
+}
+
+std::vector<TWinControl*> TForm::TabList() {
+  std::vector<TWinControl*> list;
+  CollectTabList(this, list);
+  return list;
+}
+
+void TForm::SelectNext(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> tabs = TabList();
+  if (tabs.empty()) return;
+  auto it = std::find(tabs.begin(), tabs.end(), current);
+  std::size_t next;
+  if (it == tabs.end()) next = forward ? 0 : tabs.size() - 1;
+  else {
+    auto index = static_cast<std::size_t>(it - tabs.begin());
+    next = forward ? (index + 1) % tabs.size() : (index + tabs.size() - 1) % tabs.size();
+  }
+  TWinControl* target = tabs[next];
+  FActiveControl = target;
+  target->SetFocus();
+  // Tabbing into a single-line edit selects its text, as dialogs do; a memo keeps its caret.
+  HWND window = target->HandleIfAllocated();
+  if (window && (::SendMessageW(window, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) &&
+      !(::GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE))
+    ::SendMessageW(window, EM_SETSEL, 0, -1);
+}
+
+void TForm::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_ERASEBKGND: {
+      RECT r;
+      ::GetClientRect(HandleIfAllocated(), &r);
+      ::FillRect(reinterpret_cast<HDC>(m.WParam), &r, CachedBrush(Color()));
+      m.Result = 1;
+      return;
+    }
+    case WM_SETFOCUS:
+      // The window itself got the focus (activation): give it to the control that had it.
+      if (FActiveControl && FActiveControl->CanFocus()) {
+        FActiveControl->SetFocus();
+        m.Result = 0;
+        return;
+      }
+      break;
+    case WM_CLOSE:
+      if (Application && Application->MainForm() == this) Application->Terminate();
+      SetVisible(false);
+      m.Result = 0;
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(m);
+}
