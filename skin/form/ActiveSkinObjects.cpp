@@ -369,14 +369,14 @@ void TvnSkinStdButtonObject::DrawDefaultLook(TvnFramePainter& canvas) const {
     const TRect all = Rect(0, 0, w, h);
     const bool pressed = IsDown && MouseInside;
     if (pressed || MouseInside) {
-      p->FillRect(all, pressed ? 0xB59385 : 0xD2BDB6);
-      p->FrameRect(all, 0x800000);
+      p->FillRect(all, pressed ? TColor{0xB59385} : TColor{0xD2BDB6});
+      p->FrameRect(all, TColor{0x800000});
     } else {
-      p->FillRect(all, p->SystemColor(scBtnFace));
+      p->FillRect(all, clBtnFace);
     }
     int gx = w / 2 - 5, gy = h / 2 - 4;
     if (pressed) ++gx, ++gy;
-    const TvnColor colour = p->SystemColor(ObjectEnabled ? scBtnText : scBtnShadow);
+    const TColor colour = ObjectEnabled ? clBtnText : clBtnShadow;
     const TvnWindowState state = host.WindowState();
     switch (Command) {
       case cmClose: p->DrawGlyph(TvnGlyph::Close, gx, gy, colour); break;

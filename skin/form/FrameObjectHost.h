@@ -5,7 +5,7 @@
 // without a window.
 #include "framework/Geometry.h"
 #include "framework/PixelBitmap.h"
-#include "skin/form/FrameStopgap.h"
+#include "skin/data/vnSkinTypes.h"
 #include "skin/form/VeneerFormCommands.h"
 
 #include <cstdint>
@@ -16,17 +16,6 @@
 class TvnActiveSkinObject;
 class TMenuItem;  // the framework's menu item; only pointed to here
 
-// Platform colour value 0x00BBGGRR.
-using TvnColor = std::uint32_t;
-
-// System colours the default look uses, by the platform's colour numbers.
-enum TvnSystemColor : int {
-  scBtnFace = 15,
-  scBtnShadow = 16,
-  scBtnText = 18,
-  scBtnHighlight = 20,
-};
-
 // The small glyphs of the default caption buttons.
 enum class TvnGlyph { Close, Maximize, Restore, Minimize, SysMenu, RollUp, RollDown, Tray };
 
@@ -34,8 +23,8 @@ enum class TvnGlyph { Close, Maximize, Restore, Minimize, SysMenu, RollUp, RollD
 struct TvnTextFont {
   std::u16string Name;
   int Height = 14;       // as the skin gives it (character height in pixels)
-  TvnFontStyles Style = 0;
-  TvnColor Color = 0;
+  TFontStyles Style = 0;
+  TColor Color = 0;
   int Charset = 1;
 };
 
@@ -50,13 +39,13 @@ public:
                            const TRect& target) = 0;
   // Paints a whole bitmap with its top-left corner at (x, y).
   virtual void DrawBitmap(const TPixelBitmap& bitmap, int x, int y) = 0;
-  virtual void FillRect(const TRect& rect, TvnColor colour) = 0;
-  virtual void FrameRect(const TRect& rect, TvnColor colour) = 0;
-  virtual void DrawGlyph(TvnGlyph glyph, int x, int y, TvnColor colour) = 0;
-  virtual TvnColor SystemColor(TvnSystemColor index) = 0;
+  // Colours may be system colours (clBtnFace, ...); the painter resolves them.
+  virtual void FillRect(const TRect& rect, TColor colour) = 0;
+  virtual void FrameRect(const TRect& rect, TColor colour) = 0;
+  virtual void DrawGlyph(TvnGlyph glyph, int x, int y, TColor colour) = 0;
   // Text is always written on a transparent background.
   virtual void SetFont(const TvnTextFont& font) = 0;
-  virtual void SetTextColor(TvnColor colour) = 0;
+  virtual void SetTextColor(TColor colour) = 0;
   virtual TPoint TextExtent(std::u16string_view text) = 0;  // width, height
   virtual void TextOut(int x, int y, std::u16string_view text) = 0;
   // A painter over a bitmap of ours (for looks composed before they are painted).

@@ -22,6 +22,7 @@
 // A press on a button and a release elsewhere: on the way out the hover makes the button lose
 // its active look, so its MouseUp runs no command.
 #include "skin/form/SkinCaptionObject.h"
+#include "skin/data/vnSkinDataObjects.h"
 #include "skin/form/VeneerFormGeometry.h"
 
 #include <functional>
@@ -94,6 +95,27 @@ private:
   int FPreviousActive = -1;
   int FCaptured = -1;
 };
+
+// The pictures frame objects take their looks from: the skin's main picture and its active
+// pictures by index (the skin data owns them all).
+struct TvnObjectPictures {
+  const TPixelBitmap* Frame = nullptr;
+  std::vector<const TPixelBitmap*> Active;
+};
+
+// The frame object for an object description, or none for descriptions that belong to menus
+// and the menu bar. An active picture index that names no picture leaves the object without
+// active look (its active rectangle is emptied, in the description too).
+std::unique_ptr<TvnActiveSkinObject> CreateFrameObject(TvnFrameObjectHost& host,
+                                                       TvnDataSkinObject& description,
+                                                       const TvnObjectPictures& pictures);
+// Replaces the list by one object per frame description, in the skin's order.
+void BuildSkinObjects(TvnFrameObjectList& list, TvnFrameObjectHost& host,
+                      const std::vector<std::unique_ptr<TvnDataSkinObject>>& descriptions,
+                      const TvnObjectPictures& pictures);
+// Replaces the list by the six buttons of the default look: close, maximize, minimize,
+// roll-up, system menu, tray.
+void BuildDefaultButtons(TvnFrameObjectList& list, TvnFrameObjectHost& host);
 
 // The command of a std button or an animation, or nothing for other objects.
 std::optional<TvnSkinCommand> ObjectCommand(const TvnActiveSkinObject& object);

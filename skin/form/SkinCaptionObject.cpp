@@ -43,7 +43,7 @@ void TvnSkinCaptionObject::MouseLeave() {
   OwnerForm().FireMouseLeave(IDName);
 }
 
-void TvnSkinCaptionObject::SetCaptionFont(TvnFramePainter& canvas, TvnColor colour) const {
+void TvnSkinCaptionObject::SetCaptionFont(TvnFramePainter& canvas, TColor colour) const {
   TvnTextFont font;
   font.Name = FontName;
   font.Height = FontHeight;
@@ -121,7 +121,7 @@ void TvnSkinCaptionObject::DrawCaptionText(TvnFramePainter& canvas, int x, int y
     canvas.DrawBitmap(frame, at.X - FrameTextRect.Left, at.Y - FrameTextRect.Top);
   }
   if (Shadow) {
-    const TvnColor textColour = active ? ActiveFontColor : FontColor;
+    const TColor textColour = active ? ActiveFontColor : FontColor;
     SetCaptionFont(canvas, active ? ActiveShadowColor : ShadowColor);
     canvas.TextOut(at.X + 1, at.Y + 1, text);
     canvas.SetTextColor(textColour);

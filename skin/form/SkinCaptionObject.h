@@ -26,7 +26,7 @@ public:
   void MouseEnter() override;
   void MouseLeave() override;
 
-  void SetCaptionFont(TvnFramePainter& canvas, TvnColor colour) const;
+  void SetCaptionFont(TvnFramePainter& canvas, TColor colour) const;
   // The text area in object coordinates; it grows with the caption's width.
   TRect CaptionTextRect() const;
   // Top-left corner of a text of the given extent inside textRect, plus (x, y).
@@ -39,12 +39,12 @@ public:
   void DrawCaptionText(TvnFramePainter& canvas, int x, int y, bool active) const;
 
   std::u16string FontName = u"Arial";
-  TvnFontStyles FontStyle = 0;
+  TFontStyles FontStyle = 0;
   int FontHeight = 14;
-  TvnColor FontColor = 0;
-  TvnColor ActiveFontColor = 0;
-  TvnColor ShadowColor = 0;
-  TvnColor ActiveShadowColor = 0;
+  TColor FontColor = 0;
+  TColor ActiveFontColor = 0;
+  TColor ShadowColor = 0;
+  TColor ActiveShadowColor = 0;
   bool Shadow = false;
   TvnAlignment Alignment = taCenter;
   TRect TextRect;

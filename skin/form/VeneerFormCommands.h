@@ -4,7 +4,7 @@
 // height, what a caption double-click does, and which items the system menu holds. The form
 // applies the results to its window; nothing here needs one.
 #include "framework/Geometry.h"
-#include "skin/form/FrameStopgap.h"
+#include "skin/data/vnSkinTypes.h"
 
 #include <cstdint>
 #include <functional>

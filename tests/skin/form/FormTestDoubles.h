@@ -111,15 +111,14 @@ public:
     Log.push_back("bitmap " + std::to_string(b.Width()) + "x" + std::to_string(b.Height()) +
                   " at " + std::to_string(x) + "," + std::to_string(y));
   }
-  void FillRect(const TRect& r, TvnColor c) override { Log.push_back("fill " + R(r) + " " + std::to_string(c)); }
-  void FrameRect(const TRect& r, TvnColor c) override { Log.push_back("frame " + R(r) + " " + std::to_string(c)); }
-  void DrawGlyph(TvnGlyph g, int x, int y, TvnColor c) override {
+  void FillRect(const TRect& r, TColor c) override { Log.push_back("fill " + R(r) + " " + std::to_string(c)); }
+  void FrameRect(const TRect& r, TColor c) override { Log.push_back("frame " + R(r) + " " + std::to_string(c)); }
+  void DrawGlyph(TvnGlyph g, int x, int y, TColor c) override {
     Log.push_back("glyph " + std::to_string(static_cast<int>(g)) + " at " + std::to_string(x) +
                   "," + std::to_string(y) + " " + std::to_string(c));
   }
-  TvnColor SystemColor(TvnSystemColor index) override { return 0x1000 + index; }
   void SetFont(const TvnTextFont& f) override { Log.push_back("font colour " + std::to_string(f.Color)); }
-  void SetTextColor(TvnColor c) override { Log.push_back("text colour " + std::to_string(c)); }
+  void SetTextColor(TColor c) override { Log.push_back("text colour " + std::to_string(c)); }
   TPoint TextExtent(std::u16string_view text) override {
     return {6 * static_cast<int>(text.size()), 12};
   }

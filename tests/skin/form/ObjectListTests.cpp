@@ -1,6 +1,7 @@
 #include "skin/form/FrameObjectList.h"
 
 #include "FormTestDoubles.h"
+#include "skin/data/vnIniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -286,6 +287,78 @@ TEST_F(TListFixture, DefaultButtonsLayout) {
   EXPECT_EQ(rect(0), Rect(284, 4, 297, 17));
   EXPECT_EQ(rect(4), Rect(3, 4, 19, 20));
   EXPECT_EQ(tool, Rect(19, 3, 245, 15));
+}
+
+}  // namespace
+
+namespace {
+
+// Objects made from descriptions as the skin lists them: menu pieces make none, the rest keep
+// their order; a picture index that names no picture leaves no active look.
+TEST(FrameObjectFactory, BuildsFrameObjectsFromTheSkinsDescriptions) {
+  const TvnIniFile ini(
+      "[SKINOBJECTS]\ncount=6\n0=MENUITEM:menuitem\n1=caption:caption\n2=CloseAnimate:animate\n"
+      "3=menubarclosebutton:mainmenubarbutton\n4=max:stdbutton\n5=user:userobject\n"
+      "[caption]\nskinrect=34,3,120,20\ntextrect=2,2,84,17\nfontcolor=8421504\nalignment=taleftjustify\n"
+      "[CloseAnimate]\nskinrect=1,12,9,20\nactiveskinrect=1,12,41,20\nactivepictureindex=1\n"
+      "skinrectinapicture=1\ncountframes=0\ntimerinterval=10\nbuttonstyle=1\ncommand=cmclose\nhint=Close\n"
+      "[max]\nskinrect=0,0,10,10\nactiveskinrect=10,0,20,10\nactivepictureindex=7\nmorphing=1\n"
+      "command=cmmaximize\nrestorerect=20,0,30,10\n"
+      "[user]\nskinrect=5,5,9,9\nhint=ignored\n");
+  std::vector<std::unique_ptr<TvnDataSkinObject>> descriptions;
+  LoadObjectDescriptions(ini, descriptions);
+  ASSERT_EQ(descriptions.size(), 6u);
+  TPixelBitmap frame(191, 135), a0(4, 4), a1(41, 20);
+  TvnObjectPictures pictures{&frame, {&a0, &a1}};
+  TRecordingHost host;
+  TvnFrameObjectList list;
+  BuildSkinObjects(list, host, descriptions, pictures);
+  ASSERT_EQ(list.Count(), 4);
+  EXPECT_EQ(list.At(0)->Kind(), TvnObjectKind::Caption);
+  EXPECT_EQ(list.At(1)->Kind(), TvnObjectKind::Animate);
+  EXPECT_EQ(list.At(2)->Kind(), TvnObjectKind::StdButton);
+  EXPECT_EQ(list.At(3)->Kind(), TvnObjectKind::User);
+
+  auto& caption = static_cast<TvnSkinCaptionObject&>(*list.At(0));
+  EXPECT_EQ(caption.ObjectRect, Rect(34, 3, 120, 20));
+  EXPECT_EQ(caption.FontColor, 8421504);
+  EXPECT_EQ(caption.Alignment, taLeftJustify);
+  EXPECT_EQ(caption.FramePicture, &frame);
+  EXPECT_EQ(caption.StatePicture, nullptr);
+
+  auto& close = static_cast<TvnSkinAnimateObject&>(*list.At(1));
+  EXPECT_EQ(close.StatePicture, &a1);
+  EXPECT_EQ(close.FrameCount, 1);       // no frames counts as one
+  EXPECT_EQ(close.FrameInterval, 25);   // shorter than a tick counts as a tick
+  EXPECT_TRUE(close.ActsAsButton);
+  EXPECT_EQ(close.Command, cmClose);
+  EXPECT_EQ(close.ObjectHintText, u"Close");
+
+  auto& max = static_cast<TvnSkinStdButtonObject&>(*list.At(2));
+  EXPECT_EQ(max.StatePicture, nullptr);  // index 7 names no picture
+  EXPECT_TRUE(IsZeroRect(max.HotRect));
+  EXPECT_TRUE(IsZeroRect(descriptions[4]->ActiveSkinRect));
+  EXPECT_FALSE(max.MorphEnabled);        // nothing to morph toward
+  EXPECT_TRUE(max.FromSkin);
+  EXPECT_EQ(max.RestoreNormalRect, Rect(20, 0, 30, 10));
+
+  EXPECT_TRUE(list.At(3)->ObjectHintText.empty());
+}
+
+TEST(FrameObjectFactory, DefaultButtonsAreSixStdButtonsWithoutSkin) {
+  TRecordingHost host;
+  TvnFrameObjectList list;
+  BuildDefaultButtons(list, host);
+  ASSERT_EQ(list.Count(), 6);
+  const char* ids[] = {"closebutton", "maxbutton", "minbutton", "rollupbutton", "sysmenubutton", "traybutton"};
+  const TvnSkinCommand commands[] = {cmClose, cmMaximize, cmMinimize, cmRollUp, cmSysMenu, cmMinimizeToTray};
+  for (int i = 0; i < 6; ++i) {
+    auto& b = static_cast<TvnSkinStdButtonObject&>(*list.At(i));
+    EXPECT_EQ(b.IDName, ids[i]);
+    EXPECT_EQ(b.Command, commands[i]);
+    EXPECT_FALSE(b.FromSkin);
+    EXPECT_TRUE(b.NormalInStatePicture);
+  }
 }
 
 }  // namespace

@@ -388,9 +388,9 @@ TEST(StdButtonObject, DefaultLookStatesAndGlyphs) {
       inner->Shared = Shared;
       return inner;
     }
-    void FillRect(const TRect& r, TvnColor c) override { Shared->push_back("fill " + R(r) + " " + std::to_string(c)); }
-    void FrameRect(const TRect& r, TvnColor c) override { Shared->push_back("frame " + R(r) + " " + std::to_string(c)); }
-    void DrawGlyph(TvnGlyph g, int x, int y, TvnColor c) override {
+    void FillRect(const TRect& r, TColor c) override { Shared->push_back("fill " + R(r) + " " + std::to_string(c)); }
+    void FrameRect(const TRect& r, TColor c) override { Shared->push_back("frame " + R(r) + " " + std::to_string(c)); }
+    void DrawGlyph(TvnGlyph g, int x, int y, TColor c) override {
       Shared->push_back("glyph " + std::to_string(static_cast<int>(g)) + " " + std::to_string(x) + "," +
                         std::to_string(y) + " " + std::to_string(c));
     }
@@ -406,9 +406,9 @@ TEST(StdButtonObject, DefaultLookStatesAndGlyphs) {
   b->ObjectEnabled = false;
   b->IsDown = b->MouseInside = false;
   b->Draw(c, false);
-  const std::string face = std::to_string(0x1000 + scBtnFace);
-  const std::string text = std::to_string(0x1000 + scBtnText);
-  const std::string shadow = std::to_string(0x1000 + scBtnShadow);
+  const std::string face = std::to_string(clBtnFace);
+  const std::string text = std::to_string(clBtnText);
+  const std::string shadow = std::to_string(clBtnShadow);
   EXPECT_EQ(inner, (std::vector<std::string>{
                        "fill 0,0,17,17 " + face, "glyph 0 3,4 " + text,
                        "fill 0,0,17,17 " + std::to_string(0xD2BDB6), "frame 0,0,17,17 " + std::to_string(0x800000),
