@@ -2,12 +2,11 @@
 
 #include "framework/Stream.h"
 #include "skin/data/vnIniFile.h"
-#include "skin/data/vnSkinControls.h"
+#include "skin/data/vnSkinDataControls.h"
 #include "skin/data/vnSkinDataContainer.h"
 #include "skin/data/vnSkinDataResStr.h"
 #include "skin/data/vnSkinDataStoredSkin.h"
-#include "skin/data/vnSkinIni.h"
-#include "skin/data/vnSkinObjects.h"
+#include "skin/data/vnSkinDataObjects.h"
 
 namespace {
 TvnSkinNoticeSender* GDefaultSender = nullptr;  // not owned
@@ -85,6 +84,7 @@ void TvnSkinData::ReadContainer(std::span<const std::uint8_t> unpacked) {
   TvnSkinContainer container = ReadSkinContainer(unpacked);
   // A newer container is not ours to read: the skin stays empty, and that is not an error.
   if (container.Version > vnSkinContainerVersion) return;
+  ContainerVersion = container.Version;
   UnpackedSize = unpacked.size();
   DescriptionOffset = container.DescriptionOffset;
   Picture = std::move(container.Picture);
@@ -118,18 +118,8 @@ void TvnSkinData::ReadSkinDescription(const TvnIniFile& ini) {
   PopupWindowInfo->LoadFromIni(ini);
   HintWindowInfo->LoadFromIni(ini);
 
-  for (const TvnSkinListEntry& entry : ReadSkinList(ini, "SKINOBJECTS")) {
-    std::unique_ptr<TvnDataSkinObject> object = CreateSkinObject(entry.Kind, entry.Name);
-    if (!object) continue;  // a kind that is not listed creates nothing
-    ObjectDescriptions.push_back(std::move(object));
-    ObjectDescriptions.back()->LoadFromIni(ini);
-  }
-  for (const TvnSkinListEntry& entry : ReadSkinList(ini, "SKINCONTROLS")) {
-    std::unique_ptr<TvnDataSkinControl> control = CreateSkinControl(entry.Kind, entry.Name);
-    if (!control) continue;
-    ControlDescriptions.push_back(std::move(control));
-    ControlDescriptions.back()->LoadFromIni(ini);
-  }
+  LoadObjectDescriptions(ini, ObjectDescriptions);
+  LoadControlDescriptions(ini, ControlDescriptions);
 }
 
 int TvnSkinData::IndexOfSkinObject(std::string_view name) const {
@@ -161,6 +151,7 @@ void TvnSkinData::ClearAll() {
   PictureName.clear();
   InActivePictureName.clear();
   MaskName.clear();
+  ContainerVersion = 0;
   UnpackedSize = 0;
   DescriptionOffset = 0;
   SkinEmpty = true;

@@ -107,6 +107,7 @@ public:
   std::string SkinComments;
 
   // Facts about the last container read (for tools): its size and where its text began.
+  std::int32_t ContainerVersion = 0;
   std::size_t UnpackedSize = 0;
   std::size_t DescriptionOffset = 0;
 

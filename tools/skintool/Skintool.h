@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <memory>
 #include <set>
 #include <span>
@@ -55,8 +56,13 @@ TLoadedSkin LoadSkin(const std::string& arg, bool raw);
 // was or holds the complete output.
 void WriteOutputFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
-// The verbs: each takes its arguments after the verb word and returns the exit code.
-int RunPack(const std::vector<std::string>& args);
-int RunUnpack(const std::vector<std::string>& args);
-int RunInspect(const std::vector<std::string>& args);
-int RunEmbed(const std::vector<std::string>& args);
+// Runs one command line (without the program name): finds the verb, runs it, prints a failure
+// as one line on err, and returns the exit code.
+int RunSkintool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The verbs: each takes its arguments after the verb word, prints what it prints to out, and
+// returns the exit code (failures are thrown as ESkintoolError or engine errors).
+int RunPack(const std::vector<std::string>& args, std::ostream& out);
+int RunUnpack(const std::vector<std::string>& args, std::ostream& out);
+int RunInspect(const std::vector<std::string>& args, std::ostream& out);
+int RunEmbed(const std::vector<std::string>& args, std::ostream& out);

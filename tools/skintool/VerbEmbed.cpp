@@ -47,7 +47,7 @@ std::string HexBlock(const std::vector<std::uint8_t>& bytes, const std::string& 
 
 }  // namespace
 
-int RunEmbed(const std::vector<std::string>& args) {
+int RunEmbed(const std::vector<std::string>& args, std::ostream& /*out*/) {
   const TArgs a = ParseArgs(args, {"--form"}, {});
   if (a.Positional.size() != 1) UsageError("expected one SKIN_INI");
   if (!a.Value("--form")) UsageError("missing --form FILE");

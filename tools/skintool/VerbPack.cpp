@@ -6,7 +6,7 @@
 
 #include <system_error>
 
-int RunPack(const std::vector<std::string>& args) {
+int RunPack(const std::vector<std::string>& args, std::ostream& /*out*/) {
   const TArgs a = ParseArgs(args, {"-o"}, {"--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN_INI");
   if (!a.Value("-o")) UsageError("missing -o OUT");

@@ -24,7 +24,7 @@ std::string PictureFile(const std::string& nameInSkin, const std::string& fallba
 
 }  // namespace
 
-int RunUnpack(const std::vector<std::string>& args) {
+int RunUnpack(const std::vector<std::string>& args, std::ostream& /*out*/) {
   const TArgs a = ParseArgs(args, {"-o"}, {"--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   if (!a.Value("-o")) UsageError("missing -o DIR");
