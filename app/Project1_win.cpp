@@ -3,6 +3,7 @@
 #include "app/Unit1_win.h"
 #include "framework/Application_win.h"
 #include "framework/CodePage.h"
+#include "skin/data/vnSkinData_win.h"
 
 #include <windows.h>
 
@@ -12,6 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     TApplication application;
     application.Initialize();
+    RegisterSkinDataComponents(ClassRegistry());
     TForm1::RegisterClass(ClassRegistry());
     application.CreateForm<TForm1>();
     return application.Run();
