@@ -1,0 +1,30 @@
+#pragma once
+// Draws every picture of the Quillon skin. The pictures are plain pixel bitmaps here; the
+// program that writes the skin encodes them at their bit depth (EncodeSkinPicture).
+#include "framework/PixelBitmap.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TSkinPicture {
+  std::string FileName;
+  int BitsPerPixel = 24;
+  TPixelBitmap Pixels;
+};
+
+struct TQuillonArt {
+  TSkinPicture Main;    // the frame, 191 x 135, 24 bpp
+  TSkinPicture Mask;    // the window shape, 191 x 135, 1 bpp (black inside)
+  std::vector<TSkinPicture> Active;  // the twelve active pictures, in container order
+};
+
+TQuillonArt DrawQuillonArt();
+
+// The palette an indexed picture is written with: its colours by how often they occur (most
+// frequent first, ties by colour value), at most 2^bits of them; a 1-bit picture is always
+// black and white. Colours that do not fit take the nearest palette colour when encoded.
+std::vector<std::uint32_t> MakePalette(const TPixelBitmap& pixels, int bitsPerPixel);
+
+// The picture as a BMP file at its bit depth.
+std::vector<std::uint8_t> EncodeSkinPicture(const TSkinPicture& picture);

@@ -1,0 +1,2 @@
+#include "skins/quillon/tool/QuillonDescription.h"
+std::string MakeQuillonDescription(const TQuillonArt&) { return "[VERSION]\r\n"; }
