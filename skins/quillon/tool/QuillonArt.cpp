@@ -435,6 +435,7 @@ TPixelBitmap DrawControls() {
   DrawButtonLooks(bmp, Button, false);
   DrawButtonLooks(bmp, DefaultButton, true);
   DrawToolButtonLooks(bmp, ToolButton);
+  DrawToolButtonLooks(bmp, BigToolButton);
   DrawBox(bmp, ResizeButton.Normal, WithRadius(ButtonNormalStyle, 3));
   DrawBox(bmp, ResizeButton.Active, WithRadius(ButtonHotStyle, 3));
   DrawBox(bmp, ResizeButton.Down, WithRadius(ButtonDownStyle, 3));
@@ -650,6 +651,9 @@ std::vector<std::uint32_t> MakePalette(const TPixelBitmap& pixels, int bitsPerPi
   const std::size_t limit = std::size_t{1} << bitsPerPixel;
   std::vector<std::uint32_t> palette;
   for (std::size_t i = 0; i < byCount.size() && i < limit; ++i) palette.push_back(byCount[i].first);
+  // The colour table always has all 2^bits entries, as indexed BMPs usually do; this also keeps
+  // the size of each file a matter of its dimensions alone.
+  palette.resize(limit, 0x000000u);
   return palette;
 }
 

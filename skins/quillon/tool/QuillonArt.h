@@ -22,8 +22,9 @@ struct TQuillonArt {
 TQuillonArt DrawQuillonArt();
 
 // The palette an indexed picture is written with: its colours by how often they occur (most
-// frequent first, ties by colour value), at most 2^bits of them; a 1-bit picture is always
-// black and white. Colours that do not fit take the nearest palette colour when encoded.
+// frequent first, ties by colour value), at most 2^bits of them, padded with black to 2^bits
+// entries; a 1-bit picture is always black and white. Colours that do not fit take the nearest
+// palette colour when encoded.
 std::vector<std::uint32_t> MakePalette(const TPixelBitmap& pixels, int bitsPerPixel);
 
 // The picture as a BMP file at its bit depth.

@@ -109,7 +109,7 @@ constexpr TRect MenuBarButton(int column, int state) {
 
 // ---- pattern.bmp
 constexpr int PatternWidth = 64;
-constexpr int PatternHeight = 64;
+constexpr int PatternHeight = 160;
 
 // ---- checks.bmp: 13 x 13 boxes in a row per kind (check box, radio button), six states.
 constexpr int CheckSize = 13;
@@ -129,7 +129,7 @@ constexpr TLooks Row4(int x, int y, int w, int h) {
   return {Bounds(x, y, w, h), Bounds(x + w, y, w, h), Bounds(x + 2 * w, y, w, h), Bounds(x + 3 * w, y, w, h)};
 }
 constexpr int ControlsWidth = 420;
-constexpr int ControlsHeight = 178;
+constexpr int ControlsHeight = 219;
 constexpr TRect Empty{0, 0, 0, 0};
 
 // Push buttons, 47 x 26: fixed ends of 18 and 19 pixels around a tiled middle.
@@ -140,6 +140,8 @@ constexpr TPoint ButtonRightTop{28, 12};
 constexpr TRect ButtonClient{4, 4, 43, 22};
 // Tool buttons, 22 x 22, framed on all sides so they grow both ways.
 constexpr TLooks ToolButton = Row4(0, 26, 22, 22);
+// Big tool buttons, 40 x 40, for tool bars with large icons.
+constexpr TLooks BigToolButton = Row4(0, 178, 40, 40);
 // The resizable button, 20 x 20 (normal, hot, pressed).
 constexpr TLooks ResizeButton{Bounds(88, 26, 20, 20), Bounds(108, 26, 20, 20), Bounds(128, 26, 20, 20), Empty};
 // Edit fields, 40 x 22: normal, focused, read-only.
