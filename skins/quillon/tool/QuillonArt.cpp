@@ -623,34 +623,57 @@ TPixelBitmap DrawTabs() {
 }  // namespace
 
 TQuillonArt DrawQuillonArt() {
+  auto Pic = [](std::string name, int bits, TPixelBitmap pixels, std::vector<TRect> exact = {}) {
+    return TSkinPicture{std::move(name), bits, std::move(pixels), std::move(exact)};
+  };
   TQuillonArt art;
-  art.Main = {"frame.bmp", 24, DrawMainPicture()};
-  art.Mask = {"framemask.bmp", 1, DrawMask(MainWidth, MainHeight, WindowShape())};
-  art.Active.push_back({"controls.bmp", 8, DrawControls()});
-  art.Active.push_back({"menuitem.bmp", 24, DrawMenuItems()});
-  art.Active.push_back({"captionbuttons.bmp", 8, DrawCaptionButtons(art.Main.Pixels)});
-  art.Active.push_back({"popup.bmp", 24, DrawPopup()});
-  art.Active.push_back({"popupmask.bmp", 1, DrawMask(PopupSize, PopupSize, RoundRectShape(0, 0, PopupSize, PopupSize, 5))});
-  art.Active.push_back({"hint.bmp", 24, DrawHint()});
-  art.Active.push_back({"hintmask.bmp", 1, DrawMask(HintWidth, HintHeight, RoundRectShape(0, 0, HintWidth, HintHeight, 5))});
-  art.Active.push_back({"menubar.bmp", 8, DrawMenuBar()});
-  art.Active.push_back({"pattern.bmp", 4, DrawPattern(PatternHeight)});
-  art.Active.push_back({"checks.bmp", 8, DrawChecks()});
-  art.Active.push_back({"gauges.bmp", 24, DrawGauges()});
-  art.Active.push_back({"tabs.bmp", 24, DrawTabs()});
+  art.Main = Pic("frame.bmp", 24, DrawMainPicture());
+  art.Mask = Pic("framemask.bmp", 1, DrawMask(MainWidth, MainHeight, WindowShape()));
+  art.Active.push_back(Pic("controls.bmp", 8, DrawControls()));
+  art.Active.push_back(Pic("menuitem.bmp", 24, DrawMenuItems()));
+  // The first frame of each caption button is its normal look on the caption, and the first
+  // system-menu frame repeats pixels of the frame picture: those keep their exact colours.
+  art.Active.push_back(Pic("captionbuttons.bmp", 8, DrawCaptionButtons(art.Main.Pixels),
+                        {Bounds(SysMenuStrip.Left, SysMenuStrip.Top, SysMenuRect.Width(), SysMenuRect.Height()),
+                         CaptionFrame(CaptionRowClose), CaptionFrame(CaptionRowMax), CaptionFrame(CaptionRowMin),
+                         CaptionFrame(CaptionRowRollUp), CaptionFrame(CaptionRowTray)}));
+  art.Active.push_back(Pic("popup.bmp", 24, DrawPopup()));
+  art.Active.push_back(Pic("popupmask.bmp", 1, DrawMask(PopupSize, PopupSize, RoundRectShape(0, 0, PopupSize, PopupSize, 5))));
+  art.Active.push_back(Pic("hint.bmp", 24, DrawHint()));
+  art.Active.push_back(Pic("hintmask.bmp", 1, DrawMask(HintWidth, HintHeight, RoundRectShape(0, 0, HintWidth, HintHeight, 5))));
+  art.Active.push_back(Pic("menubar.bmp", 8, DrawMenuBar()));
+  art.Active.push_back(Pic("pattern.bmp", 4, DrawPattern(PatternHeight)));
+  art.Active.push_back(Pic("checks.bmp", 8, DrawChecks()));
+  art.Active.push_back(Pic("gauges.bmp", 24, DrawGauges()));
+  art.Active.push_back(Pic("tabs.bmp", 24, DrawTabs()));
   return art;
 }
 
-std::vector<std::uint32_t> MakePalette(const TPixelBitmap& pixels, int bitsPerPixel) {
+std::vector<std::uint32_t> MakePalette(const TPixelBitmap& pixels, int bitsPerPixel,
+                                       const std::vector<TRect>& exactAreas) {
   if (bitsPerPixel == 1) return {0x000000u, 0xFFFFFFu};
-  std::map<std::uint32_t, int> counts;
-  for (int y = 0; y < pixels.Height(); ++y)
-    for (int x = 0; x < pixels.Width(); ++x) ++counts[pixels.GetPixel(x, y)];
-  std::vector<std::pair<std::uint32_t, int>> byCount(counts.begin(), counts.end());
-  std::stable_sort(byCount.begin(), byCount.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
   const std::size_t limit = std::size_t{1} << bitsPerPixel;
+  auto byCount = [&](TRect area) {
+    std::map<std::uint32_t, int> counts;
+    for (int y = area.Top; y < area.Bottom; ++y)
+      for (int x = area.Left; x < area.Right; ++x) ++counts[pixels.GetPixel(x, y)];
+    std::vector<std::pair<std::uint32_t, int>> sorted(counts.begin(), counts.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    return sorted;
+  };
   std::vector<std::uint32_t> palette;
-  for (std::size_t i = 0; i < byCount.size() && i < limit; ++i) palette.push_back(byCount[i].first);
+  auto add = [&](std::uint32_t colour) {
+    if (palette.size() < limit && std::find(palette.begin(), palette.end(), colour) == palette.end())
+      palette.push_back(colour);
+  };
+  for (const TRect& area : exactAreas) {
+    for (const auto& [colour, count] : byCount(area)) {
+      add(colour);
+      if (std::find(palette.begin(), palette.end(), colour) == palette.end())
+        throw EBmpError("the exact areas of a picture have more than " + std::to_string(limit) + " colours");
+    }
+  }
+  for (const auto& [colour, count] : byCount({0, 0, pixels.Width(), pixels.Height()})) add(colour);
   // The colour table always has all 2^bits entries, as indexed BMPs usually do; this also keeps
   // the size of each file a matter of its dimensions alone.
   palette.resize(limit, 0x000000u);
@@ -659,6 +682,6 @@ std::vector<std::uint32_t> MakePalette(const TPixelBitmap& pixels, int bitsPerPi
 
 std::vector<std::uint8_t> EncodeSkinPicture(const TSkinPicture& picture) {
   if (picture.BitsPerPixel == 24) return EncodeBmp(picture.Pixels, 24);
-  const std::vector<std::uint32_t> palette = MakePalette(picture.Pixels, picture.BitsPerPixel);
+  const std::vector<std::uint32_t> palette = MakePalette(picture.Pixels, picture.BitsPerPixel, picture.ExactAreas);
   return EncodeBmp(picture.Pixels, picture.BitsPerPixel, palette);
 }
