@@ -133,7 +133,26 @@ std::string ReadTextValue(const TvnIniFile& ini, std::string_view section, std::
 }
 
 bool ReadBoolean(const TvnIniFile& ini, std::string_view section, std::string_view key) {
-  return ReadIntValue(ini, section, key, 0) == 1;
+  const std::string* value = ini.FindValue(section, key);
+  return value != nullptr && ParseBoolean(*value);
+}
+
+bool ParseBoolean(std::string_view value) { return ParseIntValue(value) == 1; }
+
+TvnAlignment ParseAlignment(std::string_view value) {
+  return AlignmentFromWord(value).value_or(taRightJustify);
+}
+
+TvnInActiveEffect ParseInActiveEffect(std::string_view value) {
+  return InActiveEffectFromWord(value).value_or(ieGrayscale);
+}
+
+TvnMorphKind ParseMorphKind(std::string_view value) {
+  return MorphKindFromWord(value).value_or(mkDefault);
+}
+
+TvnSkinCommand ParseCommand(std::string_view value) {
+  return CommandFromWord(value).value_or(cmMinimizeToTray);
 }
 
 TRect ParseRect(std::string_view value, std::string_view section, std::string_view key) {
@@ -175,35 +194,39 @@ TFontStyles ReadFontStyle(const TvnIniFile& ini, std::string_view section,
 TvnAlignment ReadAlignment(const TvnIniFile& ini, std::string_view section, std::string_view key,
                            TvnAlignment defaultValue) {
   const std::string* value = ini.FindValue(section, key);
-  return value == nullptr ? defaultValue : AlignmentFromWord(*value).value_or(taRightJustify);
+  return value == nullptr ? defaultValue : ParseAlignment(*value);
 }
 
 TvnInActiveEffect ReadInActiveEffect(const TvnIniFile& ini, std::string_view section,
                                      std::string_view key, TvnInActiveEffect defaultValue) {
   const std::string* value = ini.FindValue(section, key);
-  return value == nullptr ? defaultValue : InActiveEffectFromWord(*value).value_or(ieGrayscale);
+  return value == nullptr ? defaultValue : ParseInActiveEffect(*value);
 }
 
 TvnMorphKind ReadMorphKind(const TvnIniFile& ini, std::string_view section, std::string_view key,
                            TvnMorphKind defaultValue) {
   const std::string* value = ini.FindValue(section, key);
-  return value == nullptr ? defaultValue : MorphKindFromWord(*value).value_or(mkDefault);
+  return value == nullptr ? defaultValue : ParseMorphKind(*value);
 }
 
 TvnSkinCommand ReadCommand(const TvnIniFile& ini, std::string_view section, std::string_view key,
                            TvnSkinCommand defaultValue) {
   const std::string* value = ini.FindValue(section, key);
-  return value == nullptr ? defaultValue : CommandFromWord(*value).value_or(cmMinimizeToTray);
+  return value == nullptr ? defaultValue : ParseCommand(*value);
 }
 
 std::vector<std::string> ReadNameList(const TvnIniFile& ini, std::string_view section,
                                       std::string_view key) {
+  return ReadNameList(ini.FindSection(section), key);
+}
+
+std::vector<std::string> ReadNameList(const TvnIniSection* section, std::string_view key) {
   std::vector<std::string> names;
-  const TvnIniSection* found = ini.FindSection(section);
-  if (found == nullptr) return names;
-  int count = ReadIntValue(ini, section, std::string(key) + "count", 0);
+  if (section == nullptr) return names;
+  const std::string* countText = section->Find(std::string(key) + "count");
+  int count = countText != nullptr ? ParseIntValue(*countText).value_or(0) : 0;
   if (count <= 0) return names;
-  auto values = IndexedValues(*found, count);
+  auto values = IndexedValues(*section, count);
   if (values.empty()) return names;
   names.resize(static_cast<std::size_t>(values.rbegin()->first) + 1);
   for (const auto& [index, value] : values) names[static_cast<std::size_t>(index)] = *value;

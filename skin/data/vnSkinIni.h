@@ -54,12 +54,18 @@ TvnSkinCommand ReadCommand(const TvnIniFile& ini, std::string_view section, std:
 // at the end of the list are left out, so a huge count in a damaged file costs nothing.
 std::vector<std::string> ReadNameList(const TvnIniFile& ini, std::string_view section,
                                       std::string_view key);
+std::vector<std::string> ReadNameList(const TvnIniSection* section, std::string_view key);
 
 // The same rules on a value that is already at hand (section and key only name it in errors).
 TRect ParseRect(std::string_view value, std::string_view section = {}, std::string_view key = {});
 TPoint ParsePoint(std::string_view value, std::string_view section = {},
                   std::string_view key = {});
 TFontStyles ParseFontStyle(std::string_view value);
+bool ParseBoolean(std::string_view value);
+TvnAlignment ParseAlignment(std::string_view value);
+TvnInActiveEffect ParseInActiveEffect(std::string_view value);
+TvnMorphKind ParseMorphKind(std::string_view value);
+TvnSkinCommand ParseCommand(std::string_view value);
 
 // Values as the writers write them.
 std::string FormatRect(const TRect& rect);

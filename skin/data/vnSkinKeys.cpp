@@ -13,45 +13,93 @@ T& FieldOf(const TvnKeyRef& key) {
 }  // namespace
 
 void ReadKey(const TvnIniFile& ini, std::string_view section, const TvnKeyRef& key) {
+  ReadKey(ini.FindSection(section), section, key);
+}
+
+void ReadKey(const TvnIniSection* section, std::string_view sectionName, const TvnKeyRef& key) {
+  if (key.Kind == TvnValueKind::NameList) {
+    FieldOf<std::vector<std::string>>(key) = ReadNameList(section, key.Key);
+    return;
+  }
+  const std::string* value = section != nullptr ? section->Find(key.Key) : nullptr;
+  if (value == nullptr) {
+    SetKeyDefault(key);
+    return;
+  }
   switch (key.Kind) {
     case TvnValueKind::Integer:
     case TvnValueKind::Color:
-      FieldOf<int>(key) = ReadIntValue(ini, section, key.Key, key.Default);
+      FieldOf<int>(key) = ParseIntValue(*value).value_or(key.Default);
       break;
     case TvnValueKind::Text:
     case TvnValueKind::Name:
-      FieldOf<std::string>(key) = ReadTextValue(ini, section, key.Key, key.DefaultText);
+      FieldOf<std::string>(key) = *value;
       break;
     case TvnValueKind::Boolean:
-      FieldOf<bool>(key) = ReadBoolean(ini, section, key.Key);
+      FieldOf<bool>(key) = ParseBoolean(*value);
       break;
     case TvnValueKind::Rect:
-      FieldOf<TRect>(key) = ReadRect(ini, section, key.Key);
+      FieldOf<TRect>(key) = ParseRect(*value, sectionName, key.Key);
       break;
     case TvnValueKind::Point:
-      FieldOf<TPoint>(key) = ReadPoint(ini, section, key.Key);
+      FieldOf<TPoint>(key) = ParsePoint(*value, sectionName, key.Key);
       break;
     case TvnValueKind::FontStyle:
-      FieldOf<TFontStyles>(key) = ReadFontStyle(ini, section, key.Key);
+      FieldOf<TFontStyles>(key) = ParseFontStyle(*value);
       break;
     case TvnValueKind::Alignment:
-      FieldOf<TvnAlignment>(key) =
-          ReadAlignment(ini, section, key.Key, static_cast<TvnAlignment>(key.Default));
+      FieldOf<TvnAlignment>(key) = ParseAlignment(*value);
       break;
     case TvnValueKind::InActiveEffect:
-      FieldOf<TvnInActiveEffect>(key) =
-          ReadInActiveEffect(ini, section, key.Key, static_cast<TvnInActiveEffect>(key.Default));
+      FieldOf<TvnInActiveEffect>(key) = ParseInActiveEffect(*value);
       break;
     case TvnValueKind::MorphKind:
-      FieldOf<TvnMorphKind>(key) =
-          ReadMorphKind(ini, section, key.Key, static_cast<TvnMorphKind>(key.Default));
+      FieldOf<TvnMorphKind>(key) = ParseMorphKind(*value);
       break;
     case TvnValueKind::Command:
-      FieldOf<TvnSkinCommand>(key) =
-          ReadCommand(ini, section, key.Key, static_cast<TvnSkinCommand>(key.Default));
+      FieldOf<TvnSkinCommand>(key) = ParseCommand(*value);
       break;
     case TvnValueKind::NameList:
-      FieldOf<std::vector<std::string>>(key) = ReadNameList(ini, section, key.Key);
+      break;
+  }
+}
+
+void SetKeyDefault(const TvnKeyRef& key) {
+  switch (key.Kind) {
+    case TvnValueKind::Integer:
+    case TvnValueKind::Color:
+      FieldOf<int>(key) = key.Default;
+      break;
+    case TvnValueKind::Text:
+    case TvnValueKind::Name:
+      FieldOf<std::string>(key) = key.DefaultText;
+      break;
+    case TvnValueKind::Boolean:
+      FieldOf<bool>(key) = false;
+      break;
+    case TvnValueKind::Rect:
+      FieldOf<TRect>(key) = TRect{};
+      break;
+    case TvnValueKind::Point:
+      FieldOf<TPoint>(key) = TPoint{};
+      break;
+    case TvnValueKind::FontStyle:
+      FieldOf<TFontStyles>(key) = 0;
+      break;
+    case TvnValueKind::Alignment:
+      FieldOf<TvnAlignment>(key) = static_cast<TvnAlignment>(key.Default);
+      break;
+    case TvnValueKind::InActiveEffect:
+      FieldOf<TvnInActiveEffect>(key) = static_cast<TvnInActiveEffect>(key.Default);
+      break;
+    case TvnValueKind::MorphKind:
+      FieldOf<TvnMorphKind>(key) = static_cast<TvnMorphKind>(key.Default);
+      break;
+    case TvnValueKind::Command:
+      FieldOf<TvnSkinCommand>(key) = static_cast<TvnSkinCommand>(key.Default);
+      break;
+    case TvnValueKind::NameList:
+      FieldOf<std::vector<std::string>>(key).clear();
       break;
   }
 }
@@ -94,12 +142,6 @@ void WriteKey(TvnIniFile& ini, std::string_view section, const TvnKeyRef& key) {
       WriteNameList(ini, section, key.Key, FieldOf<std::vector<std::string>>(key));
       break;
   }
-}
-
-void SetKeyDefault(const TvnKeyRef& key) {
-  // A missing key yields the default: read the key from an empty description.
-  static const TvnIniFile empty;
-  ReadKey(empty, "", key);
 }
 
 void WriteKeyJson(TvnJsonWriter& json, const TvnKeyRef& key) {
@@ -163,7 +205,9 @@ void WriteKeyJson(TvnJsonWriter& json, const TvnKeyRef& key) {
 }
 
 void TvnKeyedSection::ReadKeys(const TvnIniFile& ini, std::string_view section) {
-  EnumKeys([&](const TvnKeyRef& key) { ReadKey(ini, section, key); });
+  // The section is looked up once; each key is then found in it.
+  const TvnIniSection* found = ini.FindSection(section);
+  EnumKeys([&](const TvnKeyRef& key) { ReadKey(found, section, key); });
 }
 
 void TvnKeyedSection::WriteKeys(TvnIniFile& ini, std::string_view section) const {

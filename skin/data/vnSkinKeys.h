@@ -96,6 +96,8 @@ inline TvnKeyRef NameListKey(const char* key, std::vector<std::string>& field) {
 
 // Sets the field from the section with the key's reader (its default when the key is missing).
 void ReadKey(const TvnIniFile& ini, std::string_view section, const TvnKeyRef& key);
+// The same on a section already looked up (null when missing); sectionName names it in errors.
+void ReadKey(const TvnIniSection* section, std::string_view sectionName, const TvnKeyRef& key);
 // Writes the field with the key's writer.
 void WriteKey(TvnIniFile& ini, std::string_view section, const TvnKeyRef& key);
 // Sets the field to the value a missing key yields.
