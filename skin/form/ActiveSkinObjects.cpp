@@ -4,13 +4,14 @@
 #include <cmath>
 #include <cstring>
 
-void CopyPictureRect(const TPixelBitmap& picture, const TRect& source, TPixelBitmap& target,
+void CopyPictureRect(const TPixelBitmap& picture, const TRect& source, const TPixelView& target,
                      const TRect& dest) {
   const int sw = source.Width(), sh = source.Height();
   const int dw = dest.Width(), dh = dest.Height();
   if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
-  const int y0 = std::max(0, -dest.Top), y1 = std::min(dh, target.Height() - dest.Top);
-  const int x0 = std::max(0, -dest.Left), x1 = std::min(dw, target.Width() - dest.Left);
+  if (target.IsEmpty()) return;
+  const int y0 = std::max(0, -dest.Top), y1 = std::min(dh, target.Height - dest.Top);
+  const int x0 = std::max(0, -dest.Left), x1 = std::min(dw, target.Width - dest.Left);
   for (int j = y0; j < y1; ++j) {
     // Centre sampling: destination offset j takes source offset floor((2j + 1) * S / (2D)).
     const int sy = source.Top + static_cast<int>((2LL * j + 1) * sh / (2LL * dh));

@@ -19,8 +19,12 @@ constexpr bool IsZeroRect(const TRect& r) {
 // Copies picture[source] into target[dest], stretched with nearest-pixel centre sampling when
 // the sizes differ. Parts of source outside the picture and of dest outside the target are
 // left out, so a skin rectangle that runs off its picture cannot read or write out of bounds.
-void CopyPictureRect(const TPixelBitmap& picture, const TRect& source, TPixelBitmap& target,
+void CopyPictureRect(const TPixelBitmap& picture, const TRect& source, const TPixelView& target,
                      const TRect& dest);
+inline void CopyPictureRect(const TPixelBitmap& picture, const TRect& source, TPixelBitmap& target,
+                            const TRect& dest) {
+  CopyPictureRect(picture, source, target.View(), dest);
+}
 
 // One look of an object: a rectangle of a picture copied to the object, or a morph between
 // two such looks, or nothing.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using enum TvnBorderIcon;  // portable files see no other border icons
+
 std::optional<TvnSkinCommand> ObjectCommand(const TvnActiveSkinObject& object) {
   switch (object.Kind()) {
     case TvnObjectKind::StdButton:

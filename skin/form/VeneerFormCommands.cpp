@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+using enum TvnBorderIcon;  // portable files see no other border icons
+
 std::optional<TvnBorderIcon> GoverningIcon(TvnSkinCommand command) {
   switch (command) {
     case cmSysMenu: return biSystemMenu;

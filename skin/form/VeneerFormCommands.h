@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -15,8 +16,9 @@
 // The component's own window state; the frameless window never uses the platform's.
 enum TvnWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
 
-// Which caption buttons and system-menu entries exist.
-enum TvnBorderIcon : std::uint8_t {
+// Which caption buttons and system-menu entries exist. Scoped, because the framework's forms
+// have border icons of their own with some of the same names.
+enum class TvnBorderIcon : std::uint8_t {
   biSystemMenu = 1,
   biMinimize = 2,
   biMaximize = 4,
@@ -28,15 +30,18 @@ struct TvnBorderIcons {
   std::uint8_t Bits = 0;
   constexpr TvnBorderIcons() = default;
   constexpr TvnBorderIcons(std::initializer_list<TvnBorderIcon> icons) {
-    for (TvnBorderIcon icon : icons) Bits |= icon;
+    for (TvnBorderIcon icon : icons) Include(icon);
   }
-  constexpr bool Contains(TvnBorderIcon icon) const { return (Bits & icon) != 0; }
-  constexpr void Include(TvnBorderIcon icon) { Bits |= icon; }
-  constexpr void Exclude(TvnBorderIcon icon) { Bits &= static_cast<std::uint8_t>(~icon); }
+  constexpr bool Contains(TvnBorderIcon icon) const { return (Bits & Bit(icon)) != 0; }
+  constexpr void Include(TvnBorderIcon icon) { Bits |= Bit(icon); }
+  constexpr void Exclude(TvnBorderIcon icon) { Bits &= static_cast<std::uint8_t>(~Bit(icon)); }
+  static constexpr std::uint8_t Bit(TvnBorderIcon icon) { return static_cast<std::uint8_t>(icon); }
   friend constexpr bool operator==(TvnBorderIcons, TvnBorderIcons) = default;
 };
 
-inline constexpr TvnBorderIcons kDefaultBorderIcons{biSystemMenu, biMinimize, biMaximize, biRollUp};
+inline constexpr TvnBorderIcons kDefaultBorderIcons{
+    TvnBorderIcon::biSystemMenu, TvnBorderIcon::biMinimize, TvnBorderIcon::biMaximize,
+    TvnBorderIcon::biRollUp};
 
 // The icon that allows a command, or nothing for commands no icon governs (close, custom).
 std::optional<TvnBorderIcon> GoverningIcon(TvnSkinCommand command);

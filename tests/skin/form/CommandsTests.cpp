@@ -5,6 +5,8 @@
 #include <set>
 #include <utility>
 
+using enum TvnBorderIcon;  // portable files see no other border icons
+
 namespace {
 
 TvnSizeLimits EmbeddedLimits() {

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using enum TvnBorderIcon;  // portable files see no other border icons
+
 namespace {
 
 struct TListFixture : ::testing::Test {

@@ -1,0 +1,175 @@
+#include "skin/form/FramePainter_win.h"
+
+#include "skin/form/ActiveSkinObjects.h"
+#include "skin/imaging/vnUtilsDraw_win.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+// ---- TvnDibSurface --------------------------------------------------------------------------
+
+TvnDibSurface::TvnDibSurface(int width, int height) {
+  width = std::max(0, width);
+  height = std::max(0, height);
+  if (width == 0 || height == 0) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down, as the project's pixels
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  FDC = TvnCounted<TvnOwnedMemoryDC>(::CreateCompatibleDC(nullptr));
+  FBitmap = TvnCounted<TvnOwnedBitmap>(
+      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!FDC || !FBitmap || bits == nullptr) return;
+  FOldBitmap = ::SelectObject(FDC.Get(), FBitmap.Get());
+  FView = {static_cast<std::uint8_t*>(bits), width, height, RowStride24(width)};
+}
+
+TvnDibSurface::~TvnDibSurface() {
+  // The DC's own bitmap goes back in before ours is deleted.
+  if (FOldBitmap) ::SelectObject(FDC.Get(), FOldBitmap);
+}
+
+void TvnDibSurface::Assign(const TPixelBitmap& bitmap) {
+  if (IsEmpty()) return;
+  ::GdiFlush();
+  const int rows = std::min(Height(), bitmap.Height());
+  const int bytes = std::min(Width(), bitmap.Width()) * 3;
+  for (int y = 0; y < rows; ++y) std::memcpy(FView.ScanLine(y), bitmap.ScanLine(y), bytes);
+}
+
+void TvnDibSurface::CopyTo(TPixelBitmap& bitmap) const {
+  if (IsEmpty()) return;
+  ::GdiFlush();
+  const int rows = std::min(Height(), bitmap.Height());
+  const int bytes = std::min(Width(), bitmap.Width()) * 3;
+  for (int y = 0; y < rows; ++y) std::memcpy(bitmap.ScanLine(y), FView.ScanLine(y), bytes);
+}
+
+void TvnDibSurface::BlitTo(HDC dc, int x, int y) const {
+  if (IsEmpty()) return;
+  ::BitBlt(dc, x, y, Width(), Height(), FDC.Get(), 0, 0, SRCCOPY);
+}
+
+// ---- TvnDibPainter --------------------------------------------------------------------------
+
+TvnDibPainter::TvnDibPainter(TvnDibSurface& surface, TPoint origin)
+    : FSurface(surface), FOrigin(origin) {
+  if (HDC dc = FSurface.DC()) ::SetBkMode(dc, TRANSPARENT);
+}
+
+TvnDibPainter::~TvnDibPainter() {
+  if (FOldFont) ::SelectObject(FSurface.DC(), FOldFont);
+}
+
+COLORREF TvnDibPainter::Resolve(TColor colour) {
+  if (IsSystemColor(colour)) return ::GetSysColor(SystemColorIndex(colour));
+  return static_cast<COLORREF>(colour) & 0xFFFFFF;
+}
+
+void TvnDibPainter::DrawPicture(const TPixelBitmap& picture, const TRect& source,
+                                const TRect& target) {
+  ::GdiFlush();
+  CopyPictureRect(picture, source, FSurface.View(), Local(target));
+}
+
+void TvnDibPainter::DrawBitmap(const TPixelBitmap& bitmap, int x, int y) {
+  ::GdiFlush();
+  const TRect r = Local(Bounds(x, y, bitmap.Width(), bitmap.Height()));
+  CopyPictureRect(bitmap, Rect(0, 0, bitmap.Width(), bitmap.Height()), FSurface.View(), r);
+}
+
+void TvnDibPainter::FillRect(const TRect& rect, TColor colour) {
+  HDC dc = FSurface.DC();
+  if (!dc) return;
+  const TRect r = Local(rect);
+  const RECT box{r.Left, r.Top, r.Right, r.Bottom};
+  ::SetBkColor(dc, Resolve(colour));
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);  // a fill without a brush
+  ::SetBkMode(dc, TRANSPARENT);
+}
+
+void TvnDibPainter::FrameRect(const TRect& rect, TColor colour) {
+  const TRect r = rect;
+  FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1), colour);
+  FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), colour);
+  FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom), colour);
+  FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom), colour);
+}
+
+void TvnDibPainter::DrawGlyph(TvnGlyph glyph, int x, int y, TColor colour) {
+  HDC dc = FSurface.DC();
+  if (!dc) return;
+  x -= FOrigin.X;
+  y -= FOrigin.Y;
+  const COLORREF c = Resolve(colour);
+  switch (glyph) {
+    case TvnGlyph::Close: DrawCloseGlyph(dc, x, y, c); break;
+    case TvnGlyph::Maximize: DrawMaximizeGlyph(dc, x, y, c); break;
+    case TvnGlyph::Restore: DrawRestoreGlyph(dc, x, y, c); break;
+    case TvnGlyph::Minimize: DrawMinimizeGlyph(dc, x, y, c); break;
+    case TvnGlyph::SysMenu: DrawSysMenuGlyph(dc, x, y, c); break;
+    case TvnGlyph::RollUp: DrawRollUpGlyph(dc, x, y, c); break;
+    case TvnGlyph::RollDown: DrawRollDownGlyph(dc, x, y, c); break;
+    case TvnGlyph::Tray: DrawTrayGlyph(dc, x, y, c); break;
+  }
+}
+
+void TvnDibPainter::SetFont(const TvnTextFont& font) {
+  HDC dc = FSurface.DC();
+  if (!dc) return;
+  LOGFONTW lf{};
+  lf.lfHeight = font.Height;
+  lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (font.Style & fsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
+  lf.lfStrikeOut = (font.Style & fsStrikeOut) ? TRUE : FALSE;
+  lf.lfCharSet = static_cast<BYTE>(font.Charset);
+  const std::wstring name(font.Name.begin(), font.Name.end());
+  wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+  TvnOwnedFont made = TvnCounted<TvnOwnedFont>(::CreateFontIndirectW(&lf));
+  if (!made) return;
+  HGDIOBJ old = ::SelectObject(dc, made.Get());
+  if (!FOldFont) FOldFont = old;
+  FFont = std::move(made);  // the previous font of ours is out of the DC now: deleted here
+  ::SetTextColor(dc, Resolve(font.Color));
+}
+
+void TvnDibPainter::SetTextColor(TColor colour) {
+  if (HDC dc = FSurface.DC()) ::SetTextColor(dc, Resolve(colour));
+}
+
+TPoint TvnDibPainter::TextExtent(std::u16string_view text) {
+  HDC dc = FSurface.DC();
+  SIZE size{};
+  if (dc) {
+    ::GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
+                            static_cast<int>(text.size()), &size);
+  }
+  return {size.cx, size.cy};
+}
+
+void TvnDibPainter::TextOut(int x, int y, std::u16string_view text) {
+  HDC dc = FSurface.DC();
+  if (!dc) return;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::TextOutW(dc, x - FOrigin.X, y - FOrigin.Y, reinterpret_cast<const wchar_t*>(text.data()),
+             static_cast<int>(text.size()));
+}
+
+std::unique_ptr<TvnFramePainter> TvnDibPainter::PainterOn(TPixelBitmap& bitmap) {
+  return std::make_unique<TvnBitmapPainter>(bitmap);
+}
+
+// ---- TvnBitmapPainter -----------------------------------------------------------------------
+
+TvnBitmapPainter::TvnBitmapPainter(TPixelBitmap& bitmap)
+    : FBitmap(bitmap), FSurface(bitmap.Width(), bitmap.Height()), FInner(FSurface, {0, 0}) {
+  FSurface.Assign(bitmap);
+}
+
+TvnBitmapPainter::~TvnBitmapPainter() { FSurface.CopyTo(FBitmap); }

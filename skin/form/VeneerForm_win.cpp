@@ -1,0 +1,1131 @@
+// TvnVeneerForm, Win32 side. Index:
+//   construction, destruction, properties ........ TvnVeneerForm(), SetSkinData, ...
+//   the message table ............................ FormWndProc, RouteNonClientMouse
+//   skin application and frame updates ........... ApplySkin, UpdateFrame, ApplyWindowRegion
+//   painting ..................................... PaintSkinFrame, PaintDefaultFrame, RedrawObject
+//   window commands .............................. ChangeWindowState, SetRollUp, Moving
+//   object host services and registration ........ Morph, Fire..., RegisterVeneerFormClasses
+#include "skin/form/VeneerForm_win.h"
+
+#include "framework/Application_win.h"
+#include "framework/ClassRegistry.h"
+#include "framework/CodePage.h"
+#include "skin/data/vnSkinData.h"
+#include "skin/form/VeneerFormSkin.h"
+#include "skin/imaging/vnEffects.h"
+#include "skin/imaging/vnUtilsCompose.h"
+#include "skin/imaging/vnUtilsRegion.h"
+#include "skin/imaging/vnUtilsRegion_win.h"
+
+#include <algorithm>
+#include <typeinfo>
+
+
+namespace {
+
+// The component's own window timers (1 is the alpha fade-in).
+constexpr UINT_PTR kFadeTimer = 1;
+constexpr UINT_PTR kHoverTimer = 0x5601;
+constexpr UINT_PTR kMorphTimer = 0x5602;
+constexpr UINT_PTR kAnimationTimer = 0x5603;
+
+static_assert(hcClient == HTCLIENT && hcCaption == HTCAPTION && hcLeft == HTLEFT &&
+              hcRight == HTRIGHT && hcTop == HTTOP && hcTopLeft == HTTOPLEFT &&
+              hcTopRight == HTTOPRIGHT && hcBottom == HTBOTTOM && hcBottomLeft == HTBOTTOMLEFT &&
+              hcBottomRight == HTBOTTOMRIGHT && hcObject == HTOBJECT_CODE,
+              "the portable hit codes are the platform's");
+
+TvnSkinPoints SkinPoints(TPoint lt, TPoint rt, TPoint lb, TPoint rb, TRect cl) {
+  return {lt, rt, lb, rb, cl};
+}
+
+TFontDesc DefaultCaptionFont(TColor colour) {
+  TFontDesc f;
+  f.Name = "Arial";
+  f.Style = fsBold;
+  f.Height = 14;
+  f.Color = colour;
+  return f;
+}
+
+}  // namespace
+
+// ---- construction -----------------------------------------------------------------------------
+
+TvnVeneerForm::TvnVeneerForm(TComponent* owner)
+    : TComponent(owner),
+      FForm(dynamic_cast<TForm*>(owner)),
+      FDefCaptionFont(DefaultCaptionFont(clBtnText)),
+      FDefInActiveCaptionFont(DefaultCaptionFont(clBtnShadow)) {
+  if (FForm == nullptr) throw std::bad_cast();
+  // The form's own caption buttons go: the frame draws its own.
+  FForm->SetBorderIcons(0);
+  FOldWindowProc = FForm->WindowProc();
+  FForm->SetWindowProc([this](TMessage& m) { FormWndProc(m); });
+  if (FForm->HandleAllocated()) {
+    FForm->RecreateWnd();
+    TakeOverFrameStyle();
+  }
+}
+
+TvnVeneerForm::~TvnVeneerForm() {
+  StopAllTimers();
+  FObjects.Clear();
+  if (HWND window = Window(); window && FHasRegion) {
+    // The window owns its region; taking it away makes the window release it.
+    ::SetWindowRgn(window, nullptr, FALSE);
+  }
+  FForm->SetWindowProc(std::move(FOldWindowProc));
+}
+
+void TvnVeneerForm::TakeOverFrameStyle() {
+  HWND window = Window();
+  if (!window) return;
+  LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
+  style &= ~static_cast<LONG_PTR>(WS_CAPTION);
+  // A frameless window still needs these for the taskbar button to minimize and restore it
+  // and for Alt+F4; without a caption the platform draws nothing for them.
+  if (!(style & WS_CHILD)) style |= WS_SYSMENU | WS_MINIMIZEBOX;
+  ::SetWindowLongPtrW(window, GWL_STYLE, style);
+  ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TvnVeneerForm::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == FSkinData) {
+    FSkinData = nullptr;
+    FSkinSupport = false;
+    FObjects.Clear();
+  }
+  if (component == FMenusSkinData) FMenusSkinData = nullptr;
+}
+
+void TvnVeneerForm::SetSkinData(TvnSkinData* value) {
+  if (FSkinData == value) return;
+  if (FSkinData) RemoveFreeNotification(FSkinData);
+  FSkinData = value;
+  if (FSkinData) FreeNotification(FSkinData);
+  if (!ComponentState().Designing) ApplySkin();
+}
+
+void TvnVeneerForm::SetMenusSkinData(TvnSkinData* value) {
+  if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
+  FMenusSkinData = value;
+  if (FMenusSkinData) FreeNotification(FMenusSkinData);
+}
+
+void TvnVeneerForm::SetBorderIcons(TvnBorderIcons value) {
+  FBorderIcons = value;
+  BuildDefaultButtons(FObjects, *this);
+  UpdateButtonsVisibility();
+}
+
+void TvnVeneerForm::SetShowIcon(bool value) {
+  FShowIcon = value;
+  if (!ComponentState().Loading) RepaintFrame();
+}
+
+void TvnVeneerForm::SetHideCaptionButtons(bool value) {
+  FHideCaptionButtons = value;
+  UpdateButtonsVisibility();
+}
+
+void TvnVeneerForm::SetDefCaptionFont(const TFontDesc& value) {
+  FDefCaptionFont = value;
+  if (!FSkinSupport && !ComponentState().Loading) RepaintFrame();
+}
+
+void TvnVeneerForm::SetDefInActiveCaptionFont(const TFontDesc& value) {
+  FDefInActiveCaptionFont = value;
+  if (!FSkinSupport && !ComponentState().Loading) RepaintFrame();
+}
+
+// ---- small queries ----------------------------------------------------------------------------
+
+int TvnVeneerForm::DefaultCaptionHeight() const {
+  const TFormBorderStyle b = FForm->BorderStyle();
+  return b == TFormBorderStyle::bsToolWindow || b == TFormBorderStyle::bsSizeToolWin ? 15 : 19;
+}
+
+int TvnVeneerForm::DefaultButtonSize() const {
+  const TFormBorderStyle b = FForm->BorderStyle();
+  return b == TFormBorderStyle::bsToolWindow || b == TFormBorderStyle::bsSizeToolWin ? 13 : 17;
+}
+
+bool TvnVeneerForm::IsSizeable() const {
+  const TFormBorderStyle b = FForm->BorderStyle();
+  return b == TFormBorderStyle::bsSizeable || b == TFormBorderStyle::bsSizeToolWin;
+}
+
+bool TvnVeneerForm::IsFormActive() const {
+  HWND window = Window();
+  return window != nullptr && ::GetActiveWindow() == window;
+}
+
+bool TvnVeneerForm::AutoRenderInactive() const {
+  return FSkinData != nullptr && !FSkinData->SkinEmpty && FSkinData->AutoRenderingInActiveImage;
+}
+
+TPoint TvnVeneerForm::SmallIconSize() const {
+  int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
+  if (cx == 0) cx = ::GetSystemMetrics(SM_CXSIZE);
+  if (cy == 0) cy = ::GetSystemMetrics(SM_CYSIZE);
+  return {cx, cy};
+}
+
+TvnSizeLimits TvnVeneerForm::SizeLimits() const {
+  TvnSizeLimits l;
+  l.SkinSupport = FSkinSupport;
+  if (FSkinSupport) {
+    l.PictureWidth = FFrameSkin.PictureWidth;
+    l.PictureHeight = FFrameSkin.PictureHeight;
+    l.ClientRectHeight = FFrameSkin.ClientRect.Height();
+  }
+  l.DefaultCaptionHeight = DefaultCaptionHeight();
+  l.MinWidth = MinWidth;
+  l.MinHeight = MinHeight;
+  l.MaxWidth = MaxWidth;
+  l.MaxHeight = MaxHeight;
+  l.MaximizeOnFullScreen = MaximizeOnFullScreen;
+  return l;
+}
+
+int TvnVeneerForm::MinTrackWidth() const {
+  return ::MinTrackWidth(SizeLimits(), FState.WindowState == wsMinimized);
+}
+int TvnVeneerForm::MinTrackHeight() const {
+  return ::MinTrackHeight(SizeLimits(), FState.RolledUp, FState.WindowState == wsMinimized);
+}
+int TvnVeneerForm::MaxTrackWidth() const { return ::MaxTrackWidth(SizeLimits(), MonitorAreas()); }
+int TvnVeneerForm::MaxTrackHeight() const { return ::MaxTrackHeight(SizeLimits(), MonitorAreas()); }
+
+TvnMonitorAreas TvnVeneerForm::MonitorAreas() const {
+  TvnMonitorAreas a;
+  a.ScreenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+  a.ScreenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  HMONITOR monitor = ::MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST);
+  if (monitor && ::GetMonitorInfoW(monitor, &info)) {
+    a.WorkArea = Rect(info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom);
+    a.Monitor = Rect(info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
+                     info.rcMonitor.bottom);
+  } else {
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    a.WorkArea = Rect(work.left, work.top, work.right, work.bottom);
+    a.Monitor = Rect(0, 0, a.ScreenWidth, a.ScreenHeight);
+  }
+  return a;
+}
+
+TPoint TvnVeneerForm::ScreenToWindowPoint(LPARAM lParam) const {
+  // Signed: a monitor left of or above the primary one gives negative coordinates.
+  const int x = static_cast<short>(LOWORD(lParam));
+  const int y = static_cast<short>(HIWORD(lParam));
+  RECT r{};
+  ::GetWindowRect(Window(), &r);
+  return {x - r.left, y - r.top};
+}
+
+void TvnVeneerForm::RememberSize() {
+  RECT r{};
+  if (Window() && ::GetWindowRect(Window(), &r)) {
+    FWidth = r.right - r.left;
+    FHeight = r.bottom - r.top;
+  }
+}
+
+TRect TvnVeneerForm::ClientRectInWindow() const {
+  if (FSkinSupport) return FGeometry.Client;
+  return Rect(3, DefaultCaptionHeight() + 3, FWidth - 3, FHeight - 3);
+}
+
+void TvnVeneerForm::RepaintFrame() {
+  if (HWND window = Window()) ::SendMessageW(window, WM_NCPAINT, 0, 0);
+}
+
+// ---- timers -----------------------------------------------------------------------------------
+
+void TvnVeneerForm::StartTimer(UINT_PTR id, UINT ms) {
+  HWND window = Window();
+  if (!window) return;
+  bool& running = id == kHoverTimer ? FHoverRunning : id == kMorphTimer ? FMorphRunning : FAnimationRunning;
+  if (running) return;
+  running = ::SetTimer(window, id, ms, nullptr) != 0;
+}
+
+void TvnVeneerForm::StopTimer(UINT_PTR id) {
+  bool& running = id == kHoverTimer ? FHoverRunning : id == kMorphTimer ? FMorphRunning : FAnimationRunning;
+  if (running && Window()) ::KillTimer(Window(), id);
+  running = false;
+}
+
+void TvnVeneerForm::StopAllTimers() {
+  StopTimer(kHoverTimer);
+  StopTimer(kMorphTimer);
+  StopTimer(kAnimationTimer);
+}
+
+void TvnVeneerForm::StartMorphTimer() { StartTimer(kMorphTimer, 20); }
+void TvnVeneerForm::StartAnimationTimer() { StartTimer(kAnimationTimer, 25); }
+
+void TvnVeneerForm::HoverTick() {
+  if (!IsFormActive()) return;
+  if (FSizeMove) {
+    StopTimer(kHoverTimer);
+    return;
+  }
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  RECT r{};
+  ::GetWindowRect(Window(), &r);
+  const TPoint p{cursor.x - r.left, cursor.y - r.top};
+  if (!ClientRectInWindow().Contains(p)) TrackActiveObject(p, true);
+  else if (FObjects.ActiveIndex() >= 0) TrackActiveObject({-1, -1}, true);
+}
+
+TvnMouseCapture TvnVeneerForm::Capture() {
+  return {[this] { ::SetCapture(Window()); }, [] { ::ReleaseCapture(); }};
+}
+
+// ---- the message table ------------------------------------------------------------------------
+
+void TvnVeneerForm::FormWndProc(TMessage& m) {
+  // Every exception stops here: none may cross the window procedure.
+  try {
+    switch (m.Msg) {
+      case WM_CREATE:
+        Previous(m);
+        TakeOverFrameStyle();
+        RememberSize();
+        return;
+      case WM_DESTROY:
+        StopAllTimers();
+        Previous(m);
+        return;
+      case WM_SIZE:
+        Previous(m);
+        if (m.WParam == SIZE_MINIMIZED) return;
+        RememberSize();
+        if (!FSkinSupport) RepaintFrame();
+        else if (FWidth >= MinTrackWidth() && FHeight >= MinTrackHeight()) UpdateFrame(true);
+        return;
+      case WM_ACTIVATE:
+        Previous(m);
+        RepaintFrame();
+        ResetObjectStates();
+        UpdateCaptionActivity(true);
+        return;
+      case WM_SETTEXT:
+        Previous(m);
+        if (FForm->BorderStyle() != TFormBorderStyle::bsNone) RepaintFrame();
+        return;
+      case WM_ERASEBKGND:
+        PaintClientBackground(reinterpret_cast<HDC>(m.WParam));
+        m.Result = 1;
+        return;
+      case WM_SETCURSOR:
+        if (UseFormCursorInNCArea) {
+          const WORD code = LOWORD(m.LParam);
+          if (code != HTCLIENT && (code < HTLEFT || code > HTBOTTOMRIGHT))
+            m.LParam = MAKELPARAM(HTCLIENT, HIWORD(m.LParam));
+        }
+        Previous(m);
+        return;
+      case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+        info->ptMinTrackSize = {MinTrackWidth(), MinTrackHeight()};
+        info->ptMaxTrackSize = {MaxTrackWidth(), MaxTrackHeight()};
+        Previous(m);
+        // The previous procedure must not undo the limits.
+        info->ptMinTrackSize = {MinTrackWidth(), MinTrackHeight()};
+        info->ptMaxTrackSize = {MaxTrackWidth(), MaxTrackHeight()};
+        return;
+      }
+      case WM_NCCALCSIZE:
+        NonClientSize(m);
+        return;
+      case WM_NCHITTEST: {
+        RememberSize();
+        const TPoint p = ScreenToWindowPoint(m.LParam);
+        m.Result = HitTest(p);
+        if (!FHoverRunning && m.Result == HTOBJECT_CODE) {
+          TrackActiveObject(p, true);
+          StartTimer(kHoverTimer, 50);
+        }
+        return;
+      }
+      case WM_NCPAINT:
+        if (FForm->BorderStyle() != TFormBorderStyle::bsNone) {
+          if (FSkinSupport) PaintSkinFrame();
+          else PaintDefaultFrame();
+        }
+        m.Result = 0;
+        return;
+      case WM_NCACTIVATE:
+        // The platform must not paint its own frame: answer without the default handling.
+        m.Result = TRUE;
+        if (FForm->BorderStyle() != TFormBorderStyle::bsNone) {
+          // The activation changes before this message returns; paint the look it is becoming.
+          RepaintFrame();
+          UpdateCaptionActivity(true);
+        }
+        return;
+      case WM_SYNCPAINT:
+        if (FState.RolledUp) {
+          RepaintFrame();
+          m.Result = 0;
+          return;
+        }
+        Previous(m);
+        return;
+      case WM_SYSCOMMAND:
+        if ((m.WParam & 0xFFF0) == SC_KEYMENU) {
+          m.Result = 0;  // no platform menu bar; the skinned one handles keys when it comes
+          return;
+        }
+        Previous(m);
+        return;
+      case WM_TIMER:
+        switch (m.WParam) {
+          case kHoverTimer: HoverTick(); return;
+          case kMorphTimer:
+            if (!FObjects.MorphTick()) StopTimer(kMorphTimer);
+            return;
+          case kAnimationTimer:
+            if (!FObjects.AnimationTick()) StopTimer(kAnimationTimer);
+            return;
+          default: break;
+        }
+        Previous(m);
+        return;
+      case WM_SIZING:
+        if (FSizeMove && FFullDrag) {
+          Previous(m);
+          const RECT& r = *reinterpret_cast<RECT*>(m.LParam);
+          FWidth = r.right - r.left;
+          FHeight = r.bottom - r.top;
+          if (FSkinSupport && FWidth >= MinTrackWidth() && FHeight >= MinTrackHeight()) UpdateFrame(true);
+          m.Result = TRUE;
+          return;
+        }
+        Previous(m);
+        return;
+      case WM_MOVING:
+        Moving(*reinterpret_cast<RECT*>(m.LParam));
+        Previous(m);
+        return;
+      case WM_ENTERSIZEMOVE: {
+        ResetObjectStates();
+        StopTimer(kHoverTimer);
+        FObjects.ResetIndices();
+        FSizeMove = true;
+        BOOL full = FALSE;
+        ::SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+        FFullDrag = full != FALSE;
+        Previous(m);
+        return;
+      }
+      case WM_EXITSIZEMOVE:
+        StopTimer(kHoverTimer);
+        FObjects.ResetIndices();
+        if (FSkinData && !FSkinData->SkinEmpty) RepaintFrame();
+        Previous(m);
+        return;
+      case WM_SKINCHANGING:
+        if (FSkinData && m.WParam == reinterpret_cast<WPARAM>(FSkinData)) {
+          FSkinSupport = false;
+          StopAllTimers();
+          FObjects.Clear();
+        }
+        Previous(m);
+        return;
+      case WM_SKINCHANGED:
+        if (FSkinData && m.WParam == reinterpret_cast<WPARAM>(FSkinData)) ApplySkin();
+        Previous(m);
+        return;
+      case WM_SKINSTRINGSCHANGED:
+        UpdateObjectHints();
+        Previous(m);
+        return;
+      default:
+        Previous(m);
+        RouteNonClientMouse(m);
+        return;
+    }
+  } catch (const std::exception& e) {
+    if (Application) Application->ShowException(e.what());
+  } catch (...) {
+    if (Application) Application->ShowException("unknown error in the skinned frame");
+  }
+}
+
+void TvnVeneerForm::RouteNonClientMouse(const TMessage& m) {
+  const TvnMouseCapture capture = Capture();
+  switch (m.Msg) {
+    case WM_NCMOUSEMOVE:
+      FObjects.MouseMove(ScreenToWindowPoint(m.LParam));
+      break;
+    case WM_NCLBUTTONDOWN: {
+      // A press that became a move or size loop inside the previous procedure reaches no object.
+      if (FSizeMove) {
+        FSizeMove = false;
+        break;
+      }
+      const TPoint p = ScreenToWindowPoint(m.LParam);
+      TrackActiveObject(p, true);
+      FObjects.MouseDown(p, TvnMouseButton::Left, capture);
+      if (m.WParam == HTCAPTION) FObjects.ClearCaptured();
+      break;
+    }
+    case WM_NCLBUTTONUP:
+      FObjects.MouseUp(ScreenToWindowPoint(m.LParam), TvnMouseButton::Left, capture);
+      break;
+    case WM_NCLBUTTONDBLCLK: {
+      const TPoint p = ScreenToWindowPoint(m.LParam);
+      TrackActiveObject(p, true);
+      FObjects.MouseDown(p, TvnMouseButton::Left, capture);
+      FObjects.DblClick();
+      if (m.WParam == HTCAPTION) CaptionDoubleClick();
+      FObjects.ClearCaptured();
+      break;
+    }
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK: {
+      const TPoint p = ScreenToWindowPoint(m.LParam);
+      TrackActiveObject(p, true);
+      FObjects.MouseDown(p, TvnMouseButton::Right, capture);
+      if (m.WParam == HTCAPTION) FObjects.ClearCaptured();
+      break;
+    }
+    case WM_NCRBUTTONUP:
+      FObjects.MouseUp(ScreenToWindowPoint(m.LParam), TvnMouseButton::Right, capture);
+      break;
+    case WM_LBUTTONUP:
+      // Arrives while the window holds the capture after a press on a frame object.
+      FObjects.MouseUp({-1, -1}, TvnMouseButton::Left, capture);
+      break;
+    case WM_RBUTTONUP:
+      FObjects.MouseUp({-1, -1}, TvnMouseButton::Right, capture);
+      break;
+    default: break;
+  }
+}
+
+void TvnVeneerForm::NonClientSize(TMessage& m) {
+  m.Result = 0;
+  if (FForm->BorderStyle() == TFormBorderStyle::bsNone) return;
+  RECT* r = m.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0]
+                     : reinterpret_cast<RECT*>(m.LParam);
+  const TRect proposed = Rect(r->left, r->top, r->right, r->bottom);
+  TRect client;
+  if (FSkinSupport) {
+    FGeometry = CalcFrameGeometry(FFrameSkin, proposed.Width(), proposed.Height());
+    client = SkinClientRect(FFrameSkin, proposed);
+  } else {
+    client = DefaultClientRect(DefaultCaptionHeight(), proposed);
+  }
+  *r = {client.Left, client.Top, client.Right, client.Bottom};
+}
+
+TvnHitTestState TvnVeneerForm::HitState(std::vector<TRect>& captions) const {
+  TvnHitTestState s;
+  s.RolledUp = FState.RolledUp;
+  s.Minimized = FState.WindowState == wsMinimized;
+  s.Maximized = FState.WindowState == wsMaximized;
+  s.Sizeable = IsSizeable();
+  s.SizeMoveLoop = FSizeMove;
+  s.HasActiveObject = FObjects.ActiveIndex() >= 0;
+  captions = FObjects.CaptionRects();
+  s.CaptionRects = captions;
+  s.Mask = FHasRegion ? &FMaskStrips : nullptr;
+  return s;
+}
+
+int TvnVeneerForm::HitTest(TPoint p) {
+  std::vector<TRect> captions;
+  if (FSkinSupport) {
+    FGeometry = CalcFrameGeometry(FFrameSkin, FWidth, FHeight);
+    const TvnHitTestState s = HitState(captions);
+    return SkinHitTest(FFrameSkin, FGeometry, s, p);
+  }
+  FDefaultCaption = FObjects.LayoutDefaultButtons(FWidth, DefaultCaptionHeight(), DefaultButtonSize(),
+                                                  FShowIcon, SmallIconSize());
+  const TvnHitTestState s = HitState(captions);
+  return DefaultHitTest(FWidth, FHeight, DefaultCaptionHeight(), FDefaultCaption, s, p);
+}
+
+// ---- skin application -------------------------------------------------------------------------
+
+void TvnVeneerForm::ApplySkin() {
+  FObjects.ResetIndices();
+  FSkinSupport = FSkinData != nullptr && !FSkinData->SkinEmpty;
+  if (FSkinSupport) {
+    FFrameSkin = FrameSkinOf(*FSkinData);
+    BuildSkinObjects(FObjects, *this, FSkinData->ObjectDescriptions, ObjectPicturesOf(*FSkinData));
+    UpdateButtonsVisibility();
+  } else {
+    FObjects.Clear();
+    ApplyWindowRegion(true);
+  }
+  HWND window = Window();
+  if (!window) return;  // the rest follows when the window is made (WM_CREATE)
+
+  FChangingSkinData = true;
+  RememberSize();
+  const int minW = MinTrackWidth(), minH = MinTrackHeight();
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  if (FWidth < minW && FHeight < minH) SetOwnerBounds(Bounds(r.left, r.top, minW, minH));
+  else if (FHeight < minH) SetOwnerBounds(Bounds(r.left, r.top, FWidth, minH));
+  else if (FWidth < minW) SetOwnerBounds(Bounds(r.left, r.top, minW, FHeight));
+  else NudgeWidth();
+  if (FState.RolledUp || FState.WindowState == wsMinimized) {
+    if (FHeight != MinTrackHeight()) SetOwnerBounds(Bounds(r.left, r.top, FWidth, MinTrackHeight()));
+  }
+  RememberSize();
+  if (FSkinSupport) UpdateFrame(true);
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  UpdateCaptionActivity(true);
+  StartTimer(kHoverTimer, 50);
+  if (OnChangeSkinData) OnChangeSkinData(*this);
+  FChangingSkinData = false;
+  if (ClientWidth > 0) FForm->SetClientWidth(ClientWidth);
+  if (ClientHeight > 0) FForm->SetClientHeight(ClientHeight);
+}
+
+void TvnVeneerForm::Layout() {
+  FGeometry = CalcFrameGeometry(FFrameSkin, FWidth, FHeight);
+  FObjects.LayoutObjects(FFrameSkin, FGeometry, FShowIcon, SmallIconSize());
+}
+
+void TvnVeneerForm::UpdateFrame(bool layout) {
+  if (ComponentState().Designing || !FSkinSupport) return;
+  FGeometry = CalcFrameGeometry(FFrameSkin, FWidth, FHeight);
+  if (layout) FObjects.LayoutObjects(FFrameSkin, FGeometry, FShowIcon, SmallIconSize());
+  ApplyWindowRegion(layout);
+  if (!FHasRegion) RepaintFrame();  // setting a region repaints by itself
+}
+
+void TvnVeneerForm::ApplyWindowRegion(bool rebuild) {
+  HWND window = Window();
+  if (!window) return;
+  const bool hasMask = FSkinData != nullptr && !FSkinData->SkinEmpty && !FSkinData->Mask.IsEmpty();
+  if (FForm->BorderStyle() == TFormBorderStyle::bsNone || !FSkinSupport || !hasMask) {
+    if (FHasRegion) {
+      ::SetWindowRgn(window, nullptr, TRUE);  // the window releases the region it held
+      FHasRegion = false;
+    }
+    FMaskStrips = TvnMaskStrips{};
+    return;
+  }
+  if (!rebuild && FHasRegion) return;
+  const TvnSkinPoints source = SkinPoints(FFrameSkin.LeftTopPoint, FFrameSkin.RightTopPoint,
+                                          FFrameSkin.LeftBottomPoint, FFrameSkin.RightBottomPoint,
+                                          FFrameSkin.MaskRectArea);
+  const TvnSkinPoints target = SkinPoints(FGeometry.LeftTop, FGeometry.RightTop,
+                                          FGeometry.LeftBottom, FGeometry.RightBottom,
+                                          FGeometry.MaskArea);
+  ComposeMaskStrips(source, target, ViewOf(FSkinData->Mask), FMaskStrips.Top, FMaskStrips.Left,
+                    FMaskStrips.Right, FMaskStrips.Bottom, FWidth, FHeight);
+  const TRect area = FGeometry.MaskArea;
+  TvnOwnedRegion region = TvnCounted<TvnOwnedRegion>(
+      ::CreateRectRgn(area.Left, area.Top, std::max(area.Left, area.Right), std::max(area.Top, area.Bottom)));
+  if (!region) return;
+  const TvnMaskStripOrigins at = MaskStripOrigins(area);
+  const struct {
+    const TPixelBitmap& Strip;
+    TPoint Origin;
+  } strips[] = {{FMaskStrips.Top, at.Top},
+                {FMaskStrips.Bottom, at.Bottom},
+                {FMaskStrips.Left, at.Left},
+                {FMaskStrips.Right, at.Right}};
+  for (const auto& s : strips) {
+    if (s.Strip.IsEmpty()) continue;
+    const TvnRegionData data = BuildRegionData(ViewOf(s.Strip), s.Origin.X, s.Origin.Y);
+    TvnOwnedRegion piece = TvnCounted<TvnOwnedRegion>(RegionFromData(data));
+    if (piece) ::CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
+  }  // each strip region is deleted here, once united
+  GiveRegionToWindow(window, std::move(region), true);
+  FHasRegion = true;
+}
+
+void TvnVeneerForm::UpdateButtonsVisibility() {
+  if (FObjects.Count() == 0) return;
+  FObjects.UpdateButtonsVisibility(FBorderIcons, FHideCaptionButtons, OnActivateCustomObject);
+  UpdateObjectHints();
+}
+
+void TvnVeneerForm::UpdateObjectHints() {
+  if (!UseDefaultObjectHint || FSkinData == nullptr) return;
+  for (auto& o : FObjects.Objects()) {
+    const std::optional<TvnSkinCommand> command = ObjectCommand(*o);
+    if (!command) continue;
+    if (const auto hint = DefaultButtonHint(*command)) o->ObjectHintText = Utf8ToUtf16(hint->Text);
+  }
+}
+
+void TvnVeneerForm::UpdateCaptionActivity(bool repaint) {
+  const bool active = IsFormActive();
+  if (TvnSkinCaptionObject* caption = FObjects.UpdateCaptionActivity(active, repaint)) {
+    if (repaint) {
+      RepaintFrame();
+      if (caption->MorphEnabled) StartMorphTimer();
+    }
+  }
+  if (active) {
+    if (OnActivate) OnActivate(*this);
+  } else if (OnDeActivate) {
+    OnDeActivate(*this);
+  }
+}
+
+// ---- painting ---------------------------------------------------------------------------------
+
+void TvnVeneerForm::PaintSkinFrame() {
+  HWND window = Window();
+  if (!window || ::IsIconic(window)) return;
+  if (FWidth == 0 || FHeight == 0) RememberSize();
+  const int w = FWidth, h = FHeight;
+  if (w < MinTrackWidth() || h < MinTrackHeight()) return;
+  Layout();
+  const TvnSkinData& s = *FSkinData;
+  const bool active = IsFormActive();
+  const TPixelBitmap& picture = !active && !s.InActivePicture.IsEmpty() ? s.InActivePicture : s.Picture;
+  const TvnFrameGeometry& g = FGeometry;
+
+  TPixelBitmap left, top, right, bottom;
+  ComposeFrameStrips(SkinPoints(s.LeftTopPoint, s.RightTopPoint, s.LeftBottomPoint,
+                                s.RightBottomPoint, s.ClientRect),
+                     SkinPoints(g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.Client),
+                     left, top, right, bottom, picture,
+                     Rect(0, 0, picture.Width(), picture.Height()), w, h,
+                     TvnStretchFlags{s.LeftStretch, s.TopStretch, s.RightStretch, s.BottomStretch});
+
+  TvnDibSurface topSurface(top.Width(), top.Height()), bottomSurface(bottom.Width(), bottom.Height());
+  TvnDibSurface leftSurface(left.Width(), left.Height()), rightSurface(right.Width(), right.Height());
+  topSurface.Assign(top);
+  bottomSurface.Assign(bottom);
+  leftSurface.Assign(left);
+  rightSurface.Assign(right);
+  {
+    TvnDibPainter topPainter(topSurface, {0, 0});
+    TvnDibPainter bottomPainter(bottomSurface, {0, g.Client.Bottom});
+    for (auto& o : FObjects.Objects()) {
+      if (!o->ObjectVisible) continue;
+      if (o->ObjectRect.Bottom > g.Client.Top) o->Draw(bottomPainter, false);
+      else o->Draw(topPainter, false);
+    }
+  }
+  ::GdiFlush();
+  if (!active && AutoRenderInactive()) {
+    for (TvnDibSurface* surface : {&topSurface, &bottomSurface, &leftSurface, &rightSurface}) {
+      if (surface->IsEmpty()) continue;
+      TvnEffectBmp effect(surface->View());
+      effect.ApplyInactiveEffect(s.InActiveEffect);
+      const TPixelBitmap& result = effect.Bitmap();
+      CopyPictureRect(result, Rect(0, 0, result.Width(), result.Height()), surface->View(),
+                      Rect(0, 0, surface->Width(), surface->Height()));
+    }
+  }
+  TvnWindowDC dc(window);
+  if (!dc.Get()) return;
+  if (g.Client.Top < g.Client.Bottom)
+    ::ExcludeClipRect(dc.Get(), g.Client.Left, g.Client.Top, g.Client.Right, g.Client.Bottom);
+  topSurface.BlitTo(dc.Get(), 0, 0);
+  leftSurface.BlitTo(dc.Get(), 0, top.Height());
+  rightSurface.BlitTo(dc.Get(), w - right.Width(), top.Height());
+  bottomSurface.BlitTo(dc.Get(), 0, h - bottom.Height());
+}
+
+void TvnVeneerForm::PaintDefaultFrame() {
+  HWND window = Window();
+  if (!window || ::IsIconic(window)) return;
+  RememberSize();
+  const int w = FWidth, h = FHeight, hc = DefaultCaptionHeight();
+  if (FObjects.Count() == 0) {
+    BuildDefaultButtons(FObjects, *this);
+    UpdateButtonsVisibility();
+  }
+  FDefaultCaption = FObjects.LayoutDefaultButtons(w, hc, DefaultButtonSize(), FShowIcon, SmallIconSize());
+  TvnDibSurface caption(w - 6, hc);
+  {
+    TvnDibPainter p(caption, {3, 3});  // objects and the caption rectangle are in window coordinates
+    p.FillRect(Rect(3, 3, w - 3, hc + 3), clBtnFace);
+    if (hc - 4 > 1) {
+      for (int row = 2; row <= hc - 4; ++row) {
+        const TColor colour = (row - 2) % 2 == 0 ? clBtnHighlight : clBtnShadow;
+        p.FillRect(Rect(FDefaultCaption.Left - 1 + 3, row + 3, FDefaultCaption.Right - 6 + 1 + 3, row + 4), colour);
+      }
+    }
+    const bool active = IsFormActive();
+    const TFontDesc& f = active ? FDefCaptionFont : FDefInActiveCaptionFont;
+    TvnTextFont font;
+    font.Name = Utf8ToUtf16(f.Name);
+    font.Height = f.Height;
+    font.Style = static_cast<TFontStyles>(f.Style);
+    font.Color = f.Color;
+    font.Charset = f.Charset;
+    p.SetFont(font);
+    std::u16string text = CaptionText();
+    if (!text.empty()) {
+      const int available = FDefaultCaption.Right - FDefaultCaption.Left + 3;
+      text = EllipsisText(p, text, available);
+      const TPoint extent = p.TextExtent(text);
+      const int x = FDefaultCaption.Left - 3 + available / 2 - (extent.X + 5) / 2;
+      const int y = hc / 2 - extent.Y / 2;
+      p.FillRect(Rect(x + 3, 3, x + extent.X + 5 + 3, hc + 3), clBtnFace);
+      p.TextOut(x + 3 + 3, y + 3, text);
+    }
+    for (auto& o : FObjects.Objects())
+      if (o->ObjectVisible) o->Draw(p, true);
+  }
+  TvnWindowDC dc(window);
+  if (!dc.Get()) return;
+  ::ExcludeClipRect(dc.Get(), 3, hc + 3, w - 3, h - 3);
+  caption.BlitTo(dc.Get(), 3, 3);
+  // Three one-pixel rings inward from the window's edge, drawn as thin fills.
+  const TColor rings[3][2] = {{TColor(clSystemColor | COLOR_3DLIGHT), TColor(clSystemColor | COLOR_3DDKSHADOW)},
+                              {clBtnHighlight, clBtnShadow},
+                              {clBtnFace, clBtnFace}};
+  for (int i = 0; i < 3; ++i) {
+    const COLORREF lightColour = TvnDibPainter::Resolve(rings[i][0]);
+    const COLORREF darkColour = TvnDibPainter::Resolve(rings[i][1]);
+    auto fill = [&](int l, int t, int r, int b, COLORREF c) {
+      const RECT box{l, t, r, b};
+      ::SetBkColor(dc.Get(), c);
+      ::ExtTextOutW(dc.Get(), 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
+    };
+    fill(i, i, w - i, i + 1, lightColour);                // top
+    fill(i, i, i + 1, h - i, lightColour);                // left
+    fill(i, h - i - 1, w - i, h - i, darkColour);         // bottom
+    fill(w - i - 1, i, w - i, h - i, darkColour);         // right
+  }
+}
+
+void TvnVeneerForm::PaintClientBackground(HDC dc) {
+  HWND window = Window();
+  if (!window || !dc) return;
+  RECT client{};
+  ::GetClientRect(window, &client);
+  const int w = client.right, h = client.bottom;
+  if (w <= 0 || h <= 0) return;
+  TvnDibSurface surface(w, h);
+  {
+    TvnDibPainter p(surface, {0, 0});
+    const TPixelBitmap* tile = nullptr;
+    TRect piece;
+    if (FSkinSupport) {
+      const TvnSkinData& s = *FSkinData;
+      const int index = s.BGPictureIndex;
+      if (index >= 0 && index < static_cast<int>(s.ActivePictures.size())) {
+        tile = &s.ActivePictures[static_cast<std::size_t>(index)];
+        piece = Rect(0, 0, tile->Width(), tile->Height());
+      } else if (!s.ClientRect.IsEmpty()) {
+        tile = &s.Picture;
+        piece = s.ClientRect;
+      }
+    }
+    if (tile == nullptr || piece.IsEmpty()) {
+      p.FillRect(Rect(0, 0, w, h), clBtnFace);
+    } else {
+      for (int y = 0; y < h; y += piece.Height())
+        for (int x = 0; x < w; x += piece.Width()) p.DrawPicture(*tile, piece, Bounds(x, y, piece.Width(), piece.Height()));
+    }
+  }
+  ::GdiFlush();
+  surface.BlitTo(dc, 0, 0);
+}
+
+void TvnVeneerForm::RedrawObject(TvnActiveSkinObject& object) {
+  HWND window = Window();
+  if (!window || FForm->BorderStyle() == TFormBorderStyle::bsNone || ::IsIconic(window)) return;
+  const TRect r = object.ObjectRect;
+  if (r.IsEmpty()) return;
+  TvnWindowDC dc(window);
+  if (!dc.Get()) return;
+  TvnDibSurface surface(r.Width(), r.Height());
+  // Start from what the window shows, so text and transparent looks land on the frame.
+  ::BitBlt(surface.DC(), 0, 0, r.Width(), r.Height(), dc.Get(), r.Left, r.Top, SRCCOPY);
+  {
+    TvnDibPainter p(surface, {r.Left, r.Top});
+    object.Draw(p, true);
+  }
+  ::GdiFlush();
+  surface.BlitTo(dc.Get(), r.Left, r.Top);
+}
+
+void TvnVeneerForm::DrawFormIcon(TvnFramePainter&, int, int) {
+  // The window icon needs a device context of the painter's surface; this program shows no
+  // icon (ShowIcon off), so the icon look is left for the form that needs it.
+}
+
+std::u16string TvnVeneerForm::CaptionText() const {
+  const std::wstring text = FForm->Text();
+  return std::u16string(text.begin(), text.end());
+}
+
+int TvnVeneerForm::CaptionCharset() const { return FDefCaptionFont.Charset; }
+
+void TvnVeneerForm::Morph(TPixelBitmap& normal, const TPixelBitmap& active, TvnMorphKind kind,
+                          double factor) {
+  TvnEffectBmp a(ViewOf(active)), n(normal.View());
+  n.Morph(kind, a, factor);
+  normal = n.Bitmap();
+}
+
+void TvnVeneerForm::ApplyInactiveEffect(TPixelBitmap& bitmap) {
+  if (FSkinData == nullptr) return;
+  TvnEffectBmp e(bitmap.View());
+  e.ApplyInactiveEffect(FSkinData->InActiveEffect);
+  bitmap = e.Bitmap();
+}
+
+int TvnVeneerForm::SkinLeftTopX() const { return FSkinData ? FSkinData->LeftTopPoint.X : 0; }
+int TvnVeneerForm::SkinRightTopX() const { return FSkinData ? FSkinData->RightTopPoint.X : 0; }
+
+// ---- window commands --------------------------------------------------------------------------
+
+void TvnVeneerForm::CloseWindow() { FForm->Close(); }
+
+void TvnVeneerForm::SetOwnerBounds(const TRect& b) {
+  FForm->SetBounds(b.Left, b.Top, b.Width(), b.Height());
+  RememberSize();
+}
+
+void TvnVeneerForm::NudgeWidth() {
+  HWND window = Window();
+  if (!window) return;
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int step = w - 1 < MinTrackWidth() ? 1 : -1;  // never below the minimum
+  const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  ::SetWindowPos(window, nullptr, 0, 0, w + step, h, flags);
+  ::SetWindowPos(window, nullptr, 0, 0, w, h, flags);
+}
+
+TvnVeneerForm* TvnVeneerForm::FrameOf(TForm* form) const {
+  for (int i = 0; i < form->ComponentCount(); ++i)
+    if (auto* frame = dynamic_cast<TvnVeneerForm*>(form->Components(i))) return frame;
+  return nullptr;
+}
+
+void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
+  if (s == FState.WindowState) return;
+  const bool mainForm = Application && Application->MainForm() == FForm;
+  if (!(s == wsMinimized && mainForm)) FState.WindowState = s;
+  HWND window = Window();
+  if (!window) return;
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  const TRect bounds = Rect(r.left, r.top, r.right, r.bottom);
+  switch (s) {
+    case wsMinimized: {
+      if (mainForm) {
+        // The main window minimizes the application: onto the taskbar.
+        ::ShowWindow(window, SW_MINIMIZE);
+        return;
+      }
+      if (FState.SavedBounds.IsEmpty()) FState.SavedBounds = bounds;
+      const int w = MinTrackWidth(), h = MinTrackHeight();
+      const TPoint at = MinimizedPosition(MonitorAreas().WorkArea, w, h, [&](TPoint slot) {
+        if (!Application) return false;
+        for (int i = 0; i < Application->FormCount(); ++i) {
+          TForm* other = Application->Forms(i);
+          if (other == FForm || other == Application->MainForm() || !other->Visible()) continue;
+          TvnVeneerForm* frame = FrameOf(other);
+          if (frame && frame->FState.WindowState == wsMinimized && other->Left() == slot.X &&
+              other->Top() == slot.Y)
+            return true;
+        }
+        return false;
+      });
+      SetOwnerBounds(Bounds(at.X, at.Y, w, h));
+      return;
+    }
+    case wsMaximized:
+      if (FState.SavedBounds.IsEmpty()) FState.SavedBounds = bounds;
+      SetOwnerBounds(MaximizedBounds(MonitorAreas(), MaximizeOnFullScreen));
+      return;
+    case wsNormal: {
+      FState.MaximizedRolledUp = false;
+      const TRect saved = FState.SavedBounds;
+      if (!saved.IsEmpty()) SetOwnerBounds(saved);
+      StartTimer(kHoverTimer, 50);
+      if (saved.Width() == bounds.Width() && saved.Height() == bounds.Height()) NudgeWidth();
+      ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      FState.SavedBounds = TRect{};
+      return;
+    }
+  }
+}
+
+void TvnVeneerForm::SetRollUp(bool on) {
+  HWND window = Window();
+  if (!window) return;
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  const int frameHeight = ::MinTrackHeight(SizeLimits(), true, false);
+  const std::optional<int> height = FState.SetRollUp(on, FBorderIcons, r.bottom - r.top, frameHeight);
+  if (!height) return;
+  SetOwnerBounds(Bounds(r.left, r.top, r.right - r.left, *height));
+  if (OnChangeRollUpState) OnChangeRollUpState(*this);
+}
+
+void TvnVeneerForm::CaptionDoubleClick() {
+  switch (CaptionDoubleClickAction(FState, IsSizeable(), FBorderIcons)) {
+    case TvnCaptionAction::Restore: ChangeWindowState(wsNormal); break;
+    case TvnCaptionAction::Maximize: ChangeWindowState(wsMaximized); break;
+    case TvnCaptionAction::ToggleRollUp: SetRollUp(!FState.RolledUp); break;
+  }
+}
+
+void TvnVeneerForm::Moving(RECT& proposed) {
+  RECT r{};
+  ::GetWindowRect(Window(), &r);
+  if (FState.WindowState == wsMaximized) {
+    proposed = r;  // a maximized window does not move
+    return;
+  }
+  if (!Magnetic) return;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const TPoint p = SnapToEdges({proposed.left, proposed.top}, w, h, MonitorAreas().WorkArea, MagneticSize);
+  proposed = {p.X, p.Y, p.X + w, p.Y + h};
+}
+
+// ---- events -----------------------------------------------------------------------------------
+
+void TvnVeneerForm::FirePaintEvent(const std::string& id, TvnFramePainter& painter, const TRect& rect) {
+  if (OnPaintEvent) OnPaintEvent(id, painter, rect);
+}
+void TvnVeneerForm::FireMouseEnter(const std::string& id) {
+  if (OnMouseEnterEvent) OnMouseEnterEvent(id);
+}
+void TvnVeneerForm::FireMouseLeave(const std::string& id) {
+  if (OnMouseLeaveEvent) OnMouseLeaveEvent(id);
+}
+void TvnVeneerForm::FireMouseDown(const std::string& id, int x, int y, const TRect& rect,
+                                  TvnMouseButton button) {
+  if (OnMouseDownEvent) OnMouseDownEvent(id, x, y, rect, button);
+}
+void TvnVeneerForm::FireMouseUp(const std::string& id, int x, int y, const TRect& rect,
+                                TvnMouseButton button) {
+  if (OnMouseUpEvent) OnMouseUpEvent(id, x, y, rect, button);
+}
+void TvnVeneerForm::FireMouseMove(const std::string& id, int x, int y, const TRect& rect) {
+  if (OnMouseMoveEvent) OnMouseMoveEvent(id, x, y, rect);
+}
+
+// ---- registration -----------------------------------------------------------------------------
+
+namespace {
+
+TvnBorderIcons BorderIconsFromSet(const std::vector<std::string>& words) {
+  TvnBorderIcons icons;
+  for (const std::string& w : words) {
+    if (w == "biSystemMenu") icons.Include(TvnBorderIcon::biSystemMenu);
+    else if (w == "biMinimize") icons.Include(TvnBorderIcon::biMinimize);
+    else if (w == "biMaximize") icons.Include(TvnBorderIcon::biMaximize);
+    else if (w == "biRollUp") icons.Include(TvnBorderIcon::biRollUp);
+    else if (w == "biMinimizeToTray") icons.Include(TvnBorderIcon::biMinimizeToTray);
+    else throw std::invalid_argument("'" + w + "' is not a border icon");
+  }
+  return icons;
+}
+
+// The sub-properties of a font property ("DefCaptionFont.Name", ...).
+void AddFontProperties(std::vector<TPropertyInfo>& list, const std::string& name,
+                       std::function<TFontDesc&(TvnVeneerForm&)> font) {
+  list.push_back(ValueProperty<TvnVeneerForm>(name + ".Name", [font](TvnVeneerForm& c, const TDescValue& v) {
+    font(c).Name = v.AsString();
+  }));
+  list.push_back(ValueProperty<TvnVeneerForm>(name + ".Height", [font](TvnVeneerForm& c, const TDescValue& v) {
+    font(c).Height = v.AsInteger();
+  }));
+  list.push_back(ValueProperty<TvnVeneerForm>(name + ".Charset", [font](TvnVeneerForm& c, const TDescValue& v) {
+    if (v.Kind == TDescValueKind::Integer) {
+      font(c).Charset = v.AsInteger();
+      return;
+    }
+    const auto charset = CharsetFromIdentifier(v.AsIdentifier());
+    if (!charset) throw std::invalid_argument("unknown character set " + v.AsIdentifier());
+    font(c).Charset = *charset;
+  }));
+  list.push_back(ValueProperty<TvnVeneerForm>(name + ".Color", [font](TvnVeneerForm& c, const TDescValue& v) {
+    if (v.Kind == TDescValueKind::Integer) {
+      font(c).Color = v.AsInteger();
+      return;
+    }
+    const auto colour = ColorFromIdentifier(v.AsIdentifier());
+    if (!colour) throw std::invalid_argument("unknown colour " + v.AsIdentifier());
+    font(c).Color = *colour;
+  }));
+  list.push_back(ValueProperty<TvnVeneerForm>(name + ".Style", [font](TvnVeneerForm& c, const TDescValue& v) {
+    TFontStyles styles = 0;
+    for (const std::string& w : v.AsSet()) {
+      const auto s = FontStyleFromIdentifier(w);
+      if (!s) throw std::invalid_argument("unknown font style " + w);
+      styles |= *s;
+    }
+    font(c).Style = styles;
+  }));
+}
+
+template <class Field>
+TPropertyInfo Flag(const char* name, Field field) {
+  return ValueProperty<TvnVeneerForm>(name, [field](TvnVeneerForm& c, const TDescValue& v) {
+    c.*field = v.AsBoolean();
+  });
+}
+template <class Field>
+TPropertyInfo Number(const char* name, Field field) {
+  return ValueProperty<TvnVeneerForm>(name, [field](TvnVeneerForm& c, const TDescValue& v) {
+    c.*field = v.AsInteger();
+  });
+}
+
+}  // namespace
+
+void RegisterVeneerFormClasses(TClassRegistry& registry) {
+  using F = TvnVeneerForm;
+  std::vector<TPropertyInfo> p = {
+      LinkProperty<F, TvnSkinData>("SkinData", [](F& c, TvnSkinData* s) { c.SetSkinData(s); }),
+      LinkProperty<F, TvnSkinData>("MenusSkinData", [](F& c, TvnSkinData* s) { c.SetMenusSkinData(s); }),
+      ValueProperty<F>("BorderIcons", [](F& c, const TDescValue& v) { c.SetBorderIcons(BorderIconsFromSet(v.AsSet())); }),
+      ValueProperty<F>("ShowIcon", [](F& c, const TDescValue& v) { c.SetShowIcon(v.AsBoolean()); }),
+      ValueProperty<F>("HideCaptionButtons", [](F& c, const TDescValue& v) { c.SetHideCaptionButtons(v.AsBoolean()); }),
+      Flag("UseFormCursorInNCArea", &F::UseFormCursorInNCArea),
+      Flag("UseDefaultSysMenu", &F::UseDefaultSysMenu),
+      Flag("AlwaysShowInTray", &F::AlwaysShowInTray),
+      Flag("AlwaysMinimizeToTray", &F::AlwaysMinimizeToTrayValue),
+      Flag("LogoBitMapTransparent", &F::LogoBitMapTransparent),
+      Flag("UseSkinFontInMenu", &F::UseSkinFontInMenu),
+      Flag("MaximizeOnFullScreen", &F::MaximizeOnFullScreen),
+      Flag("AlphaBlend", &F::AlphaBlend),
+      Flag("AlphaBlendAnimation", &F::AlphaBlendAnimation),
+      Flag("MenusAlphaBlend", &F::MenusAlphaBlend),
+      Flag("MenusAlphaBlendAnimation", &F::MenusAlphaBlendAnimation),
+      Flag("ShowObjectHint", &F::ShowObjectHint),
+      Flag("UseDefaultObjectHint", &F::UseDefaultObjectHint),
+      Flag("Magnetic", &F::Magnetic),
+      Number("MagneticSize", &F::MagneticSize),
+      Number("AlphaBlendValue", &F::AlphaBlendValue),
+      Number("MenusAlphaBlendValue", &F::MenusAlphaBlendValue),
+      Number("MaxMenuItemsInWindow", &F::MaxMenuItemsInWindow),
+      Number("DefMenuItemHeight", &F::DefMenuItemHeight),
+      Number("ClientWidth", &F::ClientWidth),
+      Number("ClientHeight", &F::ClientHeight),
+      Number("MinWidth", &F::MinWidth),
+      Number("MinHeight", &F::MinHeight),
+      Number("MaxWidth", &F::MaxWidth),
+      Number("MaxHeight", &F::MaxHeight),
+  };
+  AddFontProperties(p, "DefCaptionFont", [](F& c) -> TFontDesc& { return c.DefCaptionFontForChange(); });
+  AddFontProperties(p, "DefInActiveCaptionFont", [](F& c) -> TFontDesc& { return c.DefInActiveCaptionFontForChange(); });
+  AddFontProperties(p, "DefMenuItemFont", [](F& c) -> TFontDesc& { return c.DefMenuItemFont; });
+  registry.Register(ComponentClass<F>("TvnVeneerForm", std::move(p)));
+}

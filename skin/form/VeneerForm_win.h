@@ -1,0 +1,201 @@
+#pragma once
+// TvnVeneerForm: the component that takes over its owner form's frame. From construction on,
+// every message of the form passes through it: it gives the non-client size, paints the frame
+// (from the skin, or its own default look without one), answers hit tests, shapes the window
+// with the skin's mask, routes the mouse on the frame to the frame objects and carries out
+// the window commands. The geometry, layout, hit test, objects and command rules it uses are
+// the portable core beside it; this file is the Win32 side that decodes messages once and
+// hands typed values to that core.
+#include "framework/Forms_win.h"
+#include "skin/form/FrameObjectList.h"
+#include "skin/form/FramePainter_win.h"
+#include "skin/form/VeneerFormCommands.h"
+
+#include <functional>
+#include <string>
+
+class TvnSkinData;
+class TClassRegistry;
+
+// Platform hit code of the frame objects the component handles itself.
+constexpr int HTOBJECT_CODE = 19;
+
+class TvnVeneerForm : public TComponent, public TvnFrameObjectHost {
+public:
+  // The owner must be a form (std::bad_cast otherwise). Takes over its window procedure.
+  explicit TvnVeneerForm(TComponent* owner);
+  ~TvnVeneerForm() override;
+
+  TForm& OwnerForm() const { return *FForm; }
+
+  // ---- published properties with behaviour ----
+  TvnSkinData* SkinData() const { return FSkinData; }
+  void SetSkinData(TvnSkinData* value);
+  TvnSkinData* MenusSkinData() const { return FMenusSkinData; }
+  void SetMenusSkinData(TvnSkinData* value);
+  TvnBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TvnBorderIcons value);
+  bool GetShowIcon() const { return FShowIcon; }
+  void SetShowIcon(bool value);
+  bool GetHideCaptionButtons() const { return FHideCaptionButtons; }
+  void SetHideCaptionButtons(bool value);
+  const TFontDesc& DefCaptionFont() const { return FDefCaptionFont; }
+  void SetDefCaptionFont(const TFontDesc& value);
+  const TFontDesc& DefInActiveCaptionFont() const { return FDefInActiveCaptionFont; }
+  void SetDefInActiveCaptionFont(const TFontDesc& value);
+  TFontDesc& DefCaptionFontForChange() { return FDefCaptionFont; }
+  TFontDesc& DefInActiveCaptionFontForChange() { return FDefInActiveCaptionFont; }
+
+  // ---- published plain settings (read where they are used) ----
+  bool UseFormCursorInNCArea = false;
+  int ClientWidth = 0;
+  int ClientHeight = 0;
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  bool MaximizeOnFullScreen = false;
+  bool Magnetic = false;
+  int MagneticSize = 5;
+  bool AlwaysMinimizeToTrayValue = false;
+  bool AlwaysShowInTray = false;
+  bool UseDefaultSysMenu = true;
+  bool ShowObjectHint = false;
+  bool UseDefaultObjectHint = true;
+  bool AlphaBlend = false;
+  int AlphaBlendValue = 200;
+  bool AlphaBlendAnimation = false;
+  bool LogoBitMapTransparent = false;
+  // Passed on to the skinned popup menus when they come.
+  int MaxMenuItemsInWindow = 0;
+  int DefMenuItemHeight = 20;
+  TFontDesc DefMenuItemFont;
+  bool UseSkinFontInMenu = true;
+  bool MenusAlphaBlend = false;
+  bool MenusAlphaBlendAnimation = false;
+  int MenusAlphaBlendValue = 200;
+
+  // ---- events ----
+  std::function<void(TvnVeneerForm&)> OnChangeSkinData, OnActivate, OnDeActivate,
+      OnChangeRollUpState;
+  std::function<void(const std::string& id, bool& visible)> OnActivateCustomObject;
+  std::function<void(const std::string& id, TvnFramePainter&, const TRect&)> OnPaintEvent;
+  std::function<void(const std::string& id)> OnMouseEnterEvent, OnMouseLeaveEvent;
+  std::function<void(const std::string& id, int x, int y, const TRect&, TvnMouseButton)>
+      OnMouseDownEvent, OnMouseUpEvent;
+  std::function<void(const std::string& id, int x, int y, const TRect&)> OnMouseMoveEvent;
+
+  // ---- operations ----
+  void ApplySkin();
+  void UpdateFrame(bool layout);
+  void UpdateButtonsVisibility();
+  void UpdateObjectHints();
+  void ResetObjectStates() { FObjects.ResetObjectStates(); }
+  void UpdateCaptionActivity(bool repaint);
+  int DefaultCaptionHeight() const;
+  int DefaultButtonSize() const;
+  bool IsSizeable() const;
+  int MinTrackWidth() const;
+  int MinTrackHeight() const;
+  int MaxTrackWidth() const;
+  int MaxTrackHeight() const;
+  bool SkinSupport() const { return FSkinSupport; }
+  const TvnFrameState& FrameState() const { return FState; }
+  TvnFrameObjectList& Objects() { return FObjects; }
+  const TvnFrameGeometry& Geometry() const { return FGeometry; }
+  // The hit test for a point in window coordinates, as WM_NCHITTEST answers it.
+  int HitTest(TPoint p);
+  void RepaintFrame();
+
+  // ---- TvnFrameObjectHost ----
+  bool IsFormActive() const override;
+  bool AutoRenderInactive() const override;
+  TvnWindowState WindowState() const override { return FState.WindowState; }
+  bool RolledUp() const override { return FState.RolledUp; }
+  bool ShowIcon() const override { return FShowIcon; }
+  bool AlwaysMinimizeToTray() const override { return AlwaysMinimizeToTrayValue; }
+  TPoint SmallIconSize() const override;
+  void RedrawObject(TvnActiveSkinObject& object) override;
+  void StartMorphTimer() override;
+  void StartAnimationTimer() override;
+  void CloseWindow() override;
+  void ChangeWindowState(TvnWindowState state) override;
+  void SetRollUp(bool on) override;
+  void HideToTray() override {}  // the tray icon is not part of this program's window
+  TMenuItem* GetSystemMenuItems() override { return nullptr; }  // menus come with the popup engine
+  void PopupObjectMenu(TvnActiveSkinObject&, TMenuItem*, bool) override {}
+  void DrawFormIcon(TvnFramePainter& painter, int x, int y) override;
+  std::u16string CaptionText() const override;
+  int CaptionCharset() const override;
+  void Morph(TPixelBitmap& normal, const TPixelBitmap& active, TvnMorphKind kind,
+             double factor) override;
+  void ApplyInactiveEffect(TPixelBitmap& bitmap) override;
+  int SkinLeftTopX() const override;
+  int SkinRightTopX() const override;
+  void FirePaintEvent(const std::string& id, TvnFramePainter& painter, const TRect& rect) override;
+  void FireMouseEnter(const std::string& id) override;
+  void FireMouseLeave(const std::string& id) override;
+  void FireMouseDown(const std::string& id, int x, int y, const TRect& rect,
+                     TvnMouseButton button) override;
+  void FireMouseUp(const std::string& id, int x, int y, const TRect& rect,
+                   TvnMouseButton button) override;
+  void FireMouseMove(const std::string& id, int x, int y, const TRect& rect) override;
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+private:
+  void FormWndProc(TMessage& m);
+  void Previous(TMessage& m) { FOldWindowProc(m); }
+  void RouteNonClientMouse(const TMessage& m);
+  HWND Window() const { return FForm->HandleIfAllocated(); }
+  void TakeOverFrameStyle();
+  TPoint ScreenToWindowPoint(LPARAM lParam) const;
+  void RememberSize();
+  TvnSizeLimits SizeLimits() const;
+  TvnMonitorAreas MonitorAreas() const;
+  TvnFrameSkin FrameSkin() const { return FFrameSkin; }
+  TvnHitTestState HitState(std::vector<TRect>& captions) const;
+  TRect ClientRectInWindow() const;
+
+  void NonClientSize(TMessage& m);
+  void PaintSkinFrame();
+  void PaintDefaultFrame();
+  void PaintClientBackground(HDC dc);
+  void ApplyWindowRegion(bool rebuild);
+  void Layout();
+  void TrackActiveObject(TPoint p, bool hover) { FObjects.TrackActiveObject(p, hover, IsFormActive()); }
+  TvnMouseCapture Capture();
+  void HoverTick();
+  void StartTimer(UINT_PTR id, UINT ms);
+  void StopTimer(UINT_PTR id);
+  void StopAllTimers();
+  void SetOwnerBounds(const TRect& bounds);
+  void NudgeWidth();
+  void CaptionDoubleClick();
+  void Moving(RECT& proposed);
+  TvnVeneerForm* FrameOf(TForm* form) const;
+
+  TForm* FForm;  // the owner, not owned
+  TWndMethod FOldWindowProc;
+  TvnSkinData* FSkinData = nullptr;       // not owned
+  TvnSkinData* FMenusSkinData = nullptr;  // not owned
+  TvnBorderIcons FBorderIcons = kDefaultBorderIcons;
+  bool FShowIcon = false;
+  bool FHideCaptionButtons = false;
+  TFontDesc FDefCaptionFont, FDefInActiveCaptionFont;
+
+  TvnFrameObjectList FObjects;
+  bool FSkinSupport = false;
+  TvnFrameSkin FFrameSkin;
+  TvnFrameGeometry FGeometry;
+  TRect FDefaultCaption;
+  TvnMaskStrips FMaskStrips;
+  bool FHasRegion = false;
+  int FWidth = 0, FHeight = 0;
+  TvnFrameState FState;
+  bool FSizeMove = false;
+  bool FFullDrag = false;
+  bool FChangingSkinData = false;
+  bool FHoverRunning = false, FMorphRunning = false, FAnimationRunning = false;
+};
+
+// Makes TvnVeneerForm known to window descriptions with its published properties.
+void RegisterVeneerFormClasses(TClassRegistry& registry);
