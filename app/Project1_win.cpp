@@ -1,9 +1,9 @@
 // Quillon's entry point: the application object, the main window from its description, the
 // message loop.
+#include "app/Registration_win.h"
 #include "app/Unit1_win.h"
 #include "framework/Application_win.h"
 #include "framework/CodePage.h"
-#include "skin/data/vnSkinData_win.h"
 
 #include <windows.h>
 
@@ -13,8 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     TApplication application;
     application.Initialize();
-    RegisterSkinDataComponents(ClassRegistry());
-    TForm1::RegisterClass(ClassRegistry());
+    RegisterQuillonClasses(ClassRegistry());
     application.CreateForm<TForm1>();
     return application.Run();
   } catch (const std::exception& e) {

@@ -2,6 +2,7 @@
 // window and its controls, the handlers through the controls' own notifications, and the
 // framework pieces under it (WindowProc hooks, broadcast to forms, errors at a window
 // procedure, a malformed description).
+#include "app/Registration_win.h"
 #include "app/Unit1_win.h"
 #include "framework/Application_win.h"
 #include "framework/Description.h"
@@ -32,7 +33,7 @@ class Form1Test : public ::testing::Test {
 protected:
   void SetUp() override {
     FApplication.Initialize();
-    TForm1::RegisterClass(ClassRegistry());
+    RegisterQuillonClasses(ClassRegistry());
     ASSERT_FALSE(Description().empty());
     Form = FApplication.CreateForm<TForm1>(Description());
     Form->Handle();
@@ -241,7 +242,7 @@ TEST_F(Form1Test, FreeingTheFormDestroysItsWindows) {
 TEST(Form1Description, FaultsNameTheLine) {
   TApplication application;
   application.Initialize();
-  TForm1::RegisterClass(ClassRegistry());
+  RegisterQuillonClasses(ClassRegistry());
   struct Case { std::string text; int line; const char* says; } cases[] = {
       {"object Form1: TForm1\n  Caption = \"x\"\n  Colour = clRed\nend\n", 3, "no property \"Colour\""},
       {"object Form1: TForm1\n  object Memo1: TMemo\n    OnChange = Memo2Change\n  end\nend\n", 3, "no handler \"Memo2Change\""},
