@@ -167,8 +167,12 @@ void RunFrameCommand(TvnFrameObjectHost& host, TvnSkinCommand command) {
 // ---- TvnSkinAnimateObject -------------------------------------------------------------------
 
 TRect TvnSkinAnimateObject::FrameRect(int n) const {
-  const int w = NormalRect.Width(), h = NormalRect.Height();
-  return Rect(HotRect.Left + w * (n - 1), HotRect.Top, HotRect.Left + w * n, HotRect.Top + h);
+  // In 64 bits: a wide frame times a long strip must not overflow; a frame beyond any picture
+  // simply draws nothing.
+  const long long w = NormalRect.Width(), h = NormalRect.Height();
+  auto clamp = [](long long v) { return static_cast<int>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30)); };
+  return Rect(clamp(HotRect.Left + w * (n - 1)), HotRect.Top, clamp(HotRect.Left + w * n),
+              clamp(HotRect.Top + h));
 }
 
 void TvnSkinAnimateObject::Draw(TvnFramePainter& canvas, bool) {

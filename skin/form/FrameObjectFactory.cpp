@@ -11,9 +11,9 @@ void AssignBase(TvnActiveSkinObject& o, TvnDataSkinObject& d, const TvnObjectPic
   o.IDName = d.SectionName;
   o.ObjectHintText = CodePageToUtf16(d.Hint);
   o.NormalInStatePicture = d.SkinRectInAPicture;
-  o.NormalRect = d.SkinRect;
-  o.HotRect = d.ActiveSkinRect;
-  o.InactiveRect = d.InActiveSkinRect;
+  o.NormalRect = ClampSkinRect(d.SkinRect);
+  o.HotRect = ClampSkinRect(d.ActiveSkinRect);
+  o.InactiveRect = ClampSkinRect(d.InActiveSkinRect);
   o.MorphEnabled = d.Morphing;
   o.MorphMode = d.MorphKind;
   const int index = d.ActivePictureIndex;
@@ -45,21 +45,21 @@ std::unique_ptr<TvnActiveSkinObject> CreateFrameObject(TvnFrameObjectHost& host,
   if (auto* s = dynamic_cast<TvnDataSkinStdButton*>(&d)) {
     auto b = std::make_unique<TvnSkinStdButtonObject>(host);
     AssignBase(*b, d, pictures);
-    b->DisabledRect = s->DisableSkinRect;
-    b->PressedRect = s->DownRect;
+    b->DisabledRect = ClampSkinRect(s->DisableSkinRect);
+    b->PressedRect = ClampSkinRect(s->DownRect);
     b->Command = s->Command;
-    b->RestoreNormalRect = s->RestoreRect;
-    b->RestoreHotRect = s->RestoreActiveRect;
-    b->RestoreInactiveRect = s->RestoreInActiveRect;
-    b->RestorePressedRect = s->RestoreDownRect;
+    b->RestoreNormalRect = ClampSkinRect(s->RestoreRect);
+    b->RestoreHotRect = ClampSkinRect(s->RestoreActiveRect);
+    b->RestoreInactiveRect = ClampSkinRect(s->RestoreInActiveRect);
+    b->RestorePressedRect = ClampSkinRect(s->RestoreDownRect);
     b->FromSkin = true;
     return b;
   }
   if (auto* s = dynamic_cast<TvnDataSkinButton*>(&d)) {
     auto b = std::make_unique<TvnSkinButtonObject>(host);
     AssignBase(*b, d, pictures);
-    b->DisabledRect = s->DisableSkinRect;
-    b->PressedRect = s->DownRect;
+    b->DisabledRect = ClampSkinRect(s->DisableSkinRect);
+    b->PressedRect = ClampSkinRect(s->DownRect);
     return b;
   }
   if (auto* s = dynamic_cast<TvnDataSkinCaption*>(&d)) {
@@ -74,19 +74,19 @@ std::unique_ptr<TvnActiveSkinObject> CreateFrameObject(TvnFrameObjectHost& host,
     c->ActiveShadowColor = s->ActiveShadowColor;
     c->Shadow = s->Shadow;
     c->Alignment = s->Alignment;
-    c->TextRect = s->TextRect;
-    c->FrameRect = s->FrameRect;
-    c->ActiveFrameRect = s->ActiveFrameRect;
-    c->FrameLeftOffset = s->FrameLeftOffset;
-    c->FrameRightOffset = s->FrameRightOffset;
-    c->FrameTextRect = s->FrameTextRect;
+    c->TextRect = ClampSkinRect(s->TextRect);
+    c->FrameRect = ClampSkinRect(s->FrameRect);
+    c->ActiveFrameRect = ClampSkinRect(s->ActiveFrameRect);
+    c->FrameLeftOffset = ClampSkinCoordinate(s->FrameLeftOffset);
+    c->FrameRightOffset = ClampSkinCoordinate(s->FrameRightOffset);
+    c->FrameTextRect = ClampSkinRect(s->FrameTextRect);
     return c;
   }
   if (auto* s = dynamic_cast<TvnDataSkinAnimate*>(&d)) {
     auto a = std::make_unique<TvnSkinAnimateObject>(host);
     AssignBase(*a, d, pictures);
     // A strip of no frames would step to frame 0 and beyond the strip: one frame at least.
-    a->FrameCount = std::max(1, s->CountFrames);
+    a->FrameCount = std::clamp(s->CountFrames, 1, 10'000);
     a->Cyclic = s->Cycle;
     a->ActsAsButton = s->ButtonStyle;
     a->FrameInterval = std::max(25, s->TimerInterval);

@@ -9,6 +9,20 @@
 
 #include <span>
 
+// Skin numbers are 32-bit and a damaged or hostile skin may hold any of them. The frame keeps
+// every skin coordinate within this range (far beyond any picture), so no sum of a coordinate
+// and a window size can overflow.
+constexpr int kSkinCoordinateLimit = 1'000'000;
+constexpr int ClampSkinCoordinate(int v) {
+  return v < -kSkinCoordinateLimit ? -kSkinCoordinateLimit
+                                   : v > kSkinCoordinateLimit ? kSkinCoordinateLimit : v;
+}
+constexpr TPoint ClampSkinPoint(TPoint p) { return {ClampSkinCoordinate(p.X), ClampSkinCoordinate(p.Y)}; }
+constexpr TRect ClampSkinRect(const TRect& r) {
+  return {ClampSkinCoordinate(r.Left), ClampSkinCoordinate(r.Top), ClampSkinCoordinate(r.Right),
+          ClampSkinCoordinate(r.Bottom)};
+}
+
 // What the frame reads of a loaded skin: the [FORMINFO] geometry (after the reader's
 // corrections) and the size of the main picture. Filled from the skin data by the form.
 struct TvnFrameSkin {

@@ -6,21 +6,21 @@ TvnFrameSkin FrameSkinOf(const TvnSkinData& s) {
   TvnFrameSkin f;
   f.PictureWidth = s.Picture.Width();
   f.PictureHeight = s.Picture.Height();
-  f.LeftTopPoint = s.LeftTopPoint;
-  f.RightTopPoint = s.RightTopPoint;
-  f.LeftBottomPoint = s.LeftBottomPoint;
-  f.RightBottomPoint = s.RightBottomPoint;
-  f.ClientRect = s.ClientRect;
-  f.CaptionRect = s.CaptionRect;
-  f.ButtonsRect = s.ButtonsRect;
-  f.ButtonsOffset = s.ButtonsOffset;
+  f.LeftTopPoint = ClampSkinPoint(s.LeftTopPoint);
+  f.RightTopPoint = ClampSkinPoint(s.RightTopPoint);
+  f.LeftBottomPoint = ClampSkinPoint(s.LeftBottomPoint);
+  f.RightBottomPoint = ClampSkinPoint(s.RightBottomPoint);
+  f.ClientRect = ClampSkinRect(s.ClientRect);
+  f.CaptionRect = ClampSkinRect(s.CaptionRect);
+  f.ButtonsRect = ClampSkinRect(s.ButtonsRect);
+  f.ButtonsOffset = ClampSkinCoordinate(s.ButtonsOffset);
   f.ButtonsInLeft = s.ButtonsInLeft;
-  f.MaskRectArea = s.MaskRectArea;
-  f.HitTestLeftTopPoint = s.HitTestLeftTopPoint;
-  f.HitTestRightTopPoint = s.HitTestRightTopPoint;
-  f.HitTestLeftBottomPoint = s.HitTestLeftBottomPoint;
-  f.HitTestRightBottomPoint = s.HitTestRightBottomPoint;
-  f.BorderWidth = s.BorderWidth;
+  f.MaskRectArea = ClampSkinRect(s.MaskRectArea);
+  f.HitTestLeftTopPoint = ClampSkinPoint(s.HitTestLeftTopPoint);
+  f.HitTestRightTopPoint = ClampSkinPoint(s.HitTestRightTopPoint);
+  f.HitTestLeftBottomPoint = ClampSkinPoint(s.HitTestLeftBottomPoint);
+  f.HitTestRightBottomPoint = ClampSkinPoint(s.HitTestRightBottomPoint);
+  f.BorderWidth = ClampSkinCoordinate(s.BorderWidth);
   return f;
 }
 

@@ -2,6 +2,8 @@
 
 #include "FormTestDoubles.h"
 #include "skin/data/vnIniFile.h"
+#include "skin/data/vnSkinData.h"
+#include "skin/form/VeneerFormSkin.h"
 
 #include <gtest/gtest.h>
 
@@ -361,6 +363,33 @@ TEST(FrameObjectFactory, DefaultButtonsAreSixStdButtonsWithoutSkin) {
     EXPECT_FALSE(b.FromSkin);
     EXPECT_TRUE(b.NormalInStatePicture);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A hostile skin's numbers stay within a range where no sum with a window size can overflow.
+TEST(FrameSkin, ExtremeSkinNumbersAreKeptInRange) {
+  TvnSkinData skin;
+  skin.Picture.SetSize(191, 135);
+  skin.LeftTopPoint = {2147483647, -2147483647 - 1};
+  skin.ClientRect = Rect(-2147483647 - 1, 0, 2147483647, 2147483647);
+  skin.BorderWidth = 2147483647;
+  const TvnFrameSkin f = FrameSkinOf(skin);
+  EXPECT_EQ(f.LeftTopPoint, (TPoint{kSkinCoordinateLimit, -kSkinCoordinateLimit}));
+  EXPECT_EQ(f.ClientRect, Rect(-kSkinCoordinateLimit, 0, kSkinCoordinateLimit, kSkinCoordinateLimit));
+  EXPECT_EQ(f.BorderWidth, kSkinCoordinateLimit);
+  const TvnFrameGeometry g = CalcFrameGeometry(f, 32767, 32767);
+  EXPECT_EQ(g.Client.Right, kSkinCoordinateLimit + 32767 - 191);
+
+  TRecordingHost host;
+  TvnSkinAnimateObject a(host);
+  a.NormalRect = Rect(0, 0, kSkinCoordinateLimit, 8);
+  a.HotRect = Rect(kSkinCoordinateLimit, 0, kSkinCoordinateLimit, 8);
+  const TRect last = a.FrameRect(10'000);  // far beyond any picture, but no overflow
+  EXPECT_GE(last.Right, last.Left);
+  EXPECT_LE(last.Right, 1 << 30);
 }
 
 }  // namespace

@@ -1,0 +1,148 @@
+// Arbitrary bytes as a skin description and a window size: the frame's geometry, object
+// layout, hit test and the objects' painting and state machines must cope with any numbers a
+// skin holds. The first four bytes give the window size and the main picture's size, the rest
+// is the description text. A malformed rectangle or point may raise EConvertError; anything
+// else (a crash, a sanitizer report) is a finding.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "skin/data/vnIniFile.h"
+#include "skin/data/vnSkinData.h"
+#include "skin/form/FrameObjectList.h"
+#include "skin/form/VeneerFormSkin.h"
+
+namespace {
+
+// A form that answers everything and does nothing.
+class TQuietHost : public TvnFrameObjectHost {
+public:
+  bool IsFormActive() const override { return Active; }
+  bool AutoRenderInactive() const override { return true; }
+  TvnWindowState WindowState() const override { return wsNormal; }
+  bool RolledUp() const override { return false; }
+  bool ShowIcon() const override { return true; }
+  bool AlwaysMinimizeToTray() const override { return false; }
+  TPoint SmallIconSize() const override { return {16, 16}; }
+  void RedrawObject(TvnActiveSkinObject&) override {}
+  void StartMorphTimer() override {}
+  void StartAnimationTimer() override {}
+  void CloseWindow() override {}
+  void ChangeWindowState(TvnWindowState) override {}
+  void SetRollUp(bool) override {}
+  void HideToTray() override {}
+  TMenuItem* GetSystemMenuItems() override { return nullptr; }
+  void PopupObjectMenu(TvnActiveSkinObject&, TMenuItem*, bool) override {}
+  void DrawFormIcon(TvnFramePainter&, int, int) override {}
+  std::u16string CaptionText() const override { return u"Quillon \U0001F600 length"; }
+  int CaptionCharset() const override { return 134; }
+  void Morph(TPixelBitmap&, const TPixelBitmap&, TvnMorphKind, double) override {}
+  void ApplyInactiveEffect(TPixelBitmap&) override {}
+  int SkinLeftTopX() const override { return LeftTopX; }
+  int SkinRightTopX() const override { return RightTopX; }
+  void FirePaintEvent(const std::string&, TvnFramePainter&, const TRect&) override {}
+  void FireMouseEnter(const std::string&) override {}
+  void FireMouseLeave(const std::string&) override {}
+  void FireMouseDown(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
+  void FireMouseUp(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
+  void FireMouseMove(const std::string&, int, int, const TRect&) override {}
+  bool Active = true;
+  int LeftTopX = 0, RightTopX = 0;
+};
+
+// Paints into a bitmap of the window's size, so every copy is checked against real memory.
+class TBitmapPainter : public TvnFramePainter {
+public:
+  explicit TBitmapPainter(TPixelBitmap& target) : FTarget(target) {}
+  void DrawPicture(const TPixelBitmap& p, const TRect& s, const TRect& t) override {
+    CopyPictureRect(p, s, FTarget, t);
+  }
+  void DrawBitmap(const TPixelBitmap& b, int x, int y) override {
+    CopyPictureRect(b, Rect(0, 0, b.Width(), b.Height()), FTarget, Bounds(x, y, b.Width(), b.Height()));
+  }
+  void FillRect(const TRect&, TColor) override {}
+  void FrameRect(const TRect&, TColor) override {}
+  void DrawGlyph(TvnGlyph, int, int, TColor) override {}
+  void SetFont(const TvnTextFont&) override {}
+  void SetTextColor(TColor) override {}
+  TPoint TextExtent(std::u16string_view text) override { return {7 * static_cast<int>(text.size()), 12}; }
+  void TextOut(int, int, std::u16string_view) override {}
+  std::unique_ptr<TvnFramePainter> PainterOn(TPixelBitmap& b) override {
+    return std::make_unique<TBitmapPainter>(b);
+  }
+
+private:
+  TPixelBitmap& FTarget;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 4) return 0;
+  const int width = data[0] * 4, height = data[1] * 4;     // windows up to 1020 x 1020
+  const int pictureWidth = data[2], pictureHeight = data[3];  // pictures up to 255 x 255
+  const std::string_view text(reinterpret_cast<const char*>(data + 4), size - 4);
+
+  TvnSkinData skin;
+  try {
+    skin.ReadSkinDescription(TvnIniFile(text));
+  } catch (const EConvertError&) {
+    return 0;
+  }
+  skin.Picture.SetSize(pictureWidth, pictureHeight);
+  skin.ActivePictures.resize(2);
+  skin.ActivePictures[0].SetSize(pictureWidth / 2 + 1, pictureHeight / 3 + 1);
+  skin.ActivePictures[1].SetSize(41, 20);
+
+  TQuietHost host;
+  host.LeftTopX = skin.LeftTopPoint.X;
+  host.RightTopX = skin.RightTopPoint.X;
+  const TvnFrameSkin frame = FrameSkinOf(skin);
+  TvnFrameObjectList list;
+  BuildSkinObjects(list, host, skin.ObjectDescriptions, ObjectPicturesOf(skin));
+  list.UpdateButtonsVisibility(TvnBorderIcons{TvnBorderIcon::biSystemMenu, TvnBorderIcon::biRollUp},
+                               false, [](const std::string&, bool& visible) { visible = true; });
+
+  const TvnFrameGeometry g = CalcFrameGeometry(frame, width, height);
+  list.LayoutObjects(frame, g, true, {16, 16});
+  (void)SkinClientRect(frame, Rect(0, 0, width, height));
+
+  TvnMaskStrips strips;
+  strips.Top.SetSize(width, 3);
+  strips.Left.SetSize(3, height / 2);
+  strips.Right.SetSize(2, height);
+  strips.Bottom.SetSize(width / 2, 5);
+  const std::vector<TRect> captions = list.CaptionRects();
+  TvnHitTestState state;
+  state.Sizeable = true;
+  state.CaptionRects = captions;
+  for (int pass = 0; pass < 2; ++pass) {
+    state.Mask = pass == 0 ? nullptr : &strips;
+    for (int y = -8; y < height + 8; y += 13)
+      for (int x = -8; x < width + 8; x += 11) (void)SkinHitTest(frame, g, state, {x, y});
+  }
+
+  TPixelBitmap window(width, height);
+  TBitmapPainter painter(window);
+  for (int round = 0; round < 2; ++round) {
+    host.Active = round == 0;
+    for (auto& o : list.Objects()) {
+      o->Draw(painter, round == 1);
+      o->MouseEnter();
+      o->MouseDown(o->ObjectRect.Left, o->ObjectRect.Top, TvnMouseButton::Left);
+      for (int i = 0; i < 8; ++i) {
+        if (o->MorphEnabled && o->NeedsMorphStep()) o->MorphStep();
+        o->Draw(painter, true);
+      }
+      o->MouseLeave();
+      o->MouseUp(-1, -1, TvnMouseButton::Left);
+    }
+    for (int i = 0; i < 12 && list.AnimationTick(); ++i) {
+      for (auto& o : list.Objects()) o->Draw(painter, false);
+    }
+  }
+  TvnFrameObjectList defaults;
+  BuildDefaultButtons(defaults, host);
+  (void)defaults.LayoutDefaultButtons(width, 19, 17, false, {16, 16});
+  return 0;
+}
