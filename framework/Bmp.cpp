@@ -156,7 +156,8 @@ TPixelBitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t baseOffse
   if (infoOut) *infoOut = info;
   const int bpp = info.BitCount;
 
-  // Colour table, as 0x00BBGGRR-free blue/green/red triples.
+  // Colour table as blue-green-red triples. An index past the table has no colour of its
+  // own: its entry stays black.
   std::array<std::array<std::uint8_t, 3>, 256> palette{};
   if (bpp <= 8) {
     const std::size_t entry = info.HeaderSize == 12 ? 3 : 4;
@@ -183,35 +184,38 @@ TPixelBitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t baseOffse
 
   TPixelBitmap bitmap(info.Width, info.Height);
   const std::size_t stride = ((static_cast<std::size_t>(info.Width) * bpp + 31) / 32) * 4;
+  const int w = info.Width;
+  // Each depth has its own row loop: a skin's pictures are decoded on every load.
   for (int row = 0; row < info.Height; ++row) {
     const std::uint8_t* src = data.data() + info.PixelOffset + stride * row;
     std::uint8_t* dst = bitmap.ScanLine(info.TopDown ? row : info.Height - 1 - row);
-    for (int x = 0; x < info.Width; ++x, dst += 3) {
-      switch (bpp) {
-        case 1:
-        case 4:
-        case 8: {
-          const int perByte = 8 / bpp;
-          const int shift = 8 - bpp * (1 + x % perByte);
-          const int index = (src[x / perByte] >> shift) & ((1 << bpp) - 1);
-          // An index past the colour table has no colour of its own: it reads as black.
-          if (index < info.PaletteSize) std::copy_n(palette[index].data(), 3, dst);
-          else std::fill_n(dst, 3, 0);
-          break;
+    switch (bpp) {
+      case 24:
+        std::copy_n(src, 3 * static_cast<std::size_t>(w), dst);
+        break;
+      case 8:
+        for (int x = 0; x < w; ++x, dst += 3) std::copy_n(palette[src[x]].data(), 3, dst);
+        break;
+      case 1:
+      case 4: {
+        const int perByte = 8 / bpp;
+        const int mask = (1 << bpp) - 1;
+        for (int x = 0; x < w; ++x, dst += 3) {
+          const int index = (src[x / perByte] >> (8 - bpp * (1 + x % perByte))) & mask;
+          std::copy_n(palette[index].data(), 3, dst);
         }
-        case 16:
-        case 32: {
-          const std::uint32_t p = bpp == 16 ? (src[2 * x] | (src[2 * x + 1] << 8))
-                                            : U32({src, stride}, 4 * static_cast<std::size_t>(x));
-          dst[0] = blue.Extract(p);
-          dst[1] = green.Extract(p);
-          dst[2] = red.Extract(p);
-          break;
-        }
-        case 24:
-          std::copy_n(src + 3 * x, 3, dst);
-          break;
+        break;
       }
+      default:  // 16 and 32 bits, through the channel masks
+        for (int x = 0; x < w; ++x, dst += 3) {
+          const std::uint8_t* p = src + static_cast<std::size_t>(x) * (bpp / 8);
+          const std::uint32_t v = bpp == 16 ? (p[0] | (p[1] << 8))
+                                            : (p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
+          dst[0] = blue.Extract(v);
+          dst[1] = green.Extract(v);
+          dst[2] = red.Extract(v);
+        }
+        break;
     }
   }
   return bitmap;
