@@ -250,20 +250,26 @@ public:
   HWND Label1 = nullptr, Label2 = nullptr;
 
 private:
+  struct TSearch {
+    DWORD Pid;
+    HWND Found;
+  };
+
+  // A named callback, not a lambda: 32-bit Windows calls it with the stdcall convention.
+  static BOOL CALLBACK MatchForm(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<TSearch*>(p);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(w, &pid);
+    if (pid == s->Pid && ClassOf(w) == L"QuillonForm" && ::IsWindowVisible(w)) {
+      s->Found = w;
+      return FALSE;
+    }
+    return TRUE;
+  }
+
   HWND FindForm() const {
-    struct TSearch { DWORD Pid; HWND Found; } search{FProcess.dwProcessId, nullptr};
-    ::EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-          auto* s = reinterpret_cast<TSearch*>(p);
-          DWORD pid = 0;
-          ::GetWindowThreadProcessId(w, &pid);
-          if (pid == s->Pid && ClassOf(w) == L"QuillonForm" && ::IsWindowVisible(w)) {
-            s->Found = w;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TSearch search{FProcess.dwProcessId, nullptr};
+    ::EnumWindows(&TQuillon::MatchForm, reinterpret_cast<LPARAM>(&search));
     return search.Found;
   }
 
