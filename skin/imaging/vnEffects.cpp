@@ -115,18 +115,28 @@ void TvnEffectBmp::Darken(double amount) {
   ApplyTable(FBitmap, table);
 }
 
+// The grey of n hundredths (n = 30 red + 59 green + 11 blue, 0 .. 25500), rounded exactly with
+// ties to even, so that a true tie (a value ending in .5) goes to the even neighbour on every
+// platform.
+const std::array<std::uint8_t, 25501>& GreyOfHundredths() {
+  static const std::array<std::uint8_t, 25501> table = [] {
+    std::array<std::uint8_t, 25501> t{};
+    for (int n = 0; n <= 25500; ++n) {
+      const int q = n / 100, rest = n % 100;
+      t[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(q + ((rest > 50 || (rest == 50 && (q & 1))) ? 1 : 0));
+    }
+    return t;
+  }();
+  return table;
+}
+
 void TvnEffectBmp::ToGray() {
-  // g = R(0.3 red + 0.59 green + 0.11 blue), computed exactly in hundredths so that a true tie
-  // (a value ending in .5) goes to the even neighbour on every platform.
+  // g = R(0.3 red + 0.59 green + 0.11 blue), from the exact weighted sum in hundredths.
+  const std::array<std::uint8_t, 25501>& grey = GreyOfHundredths();
   for (int y = 0; y < Height(); ++y) {
     std::uint8_t* p = FBitmap.ScanLine(y);
-    for (int x = 0; x < Width(); ++x, p += 3) {
-      const int n = 11 * p[0] + 59 * p[1] + 30 * p[2];
-      int q = n / 100;
-      const int rest = n - q * 100;
-      q += (rest > 50) | ((rest == 50) & (q & 1));
-      p[0] = p[1] = p[2] = static_cast<std::uint8_t>(q);
-    }
+    for (int x = 0; x < Width(); ++x, p += 3)
+      p[0] = p[1] = p[2] = grey[static_cast<std::size_t>(11 * p[0] + 59 * p[1] + 30 * p[2])];
   }
 }
 
@@ -202,10 +212,24 @@ void TvnEffectBmp::BlendTo(const TvnEffectBmp& other, double kf) {
     theirs[v] = kf * v;
   }
   const int bytes = Width() * 3;
+  const long long channels = static_cast<long long>(bytes) * Height();
+  if (channels <= 65536) {
+    for (int y = 0; y < Height(); ++y) {
+      std::uint8_t* s = FBitmap.ScanLine(y);
+      const std::uint8_t* o = other.FBitmap.ScanLine(y);
+      for (int i = 0; i < bytes; ++i) s[i] = RoundClamp(self[s[i]] + theirs[o[i]]);
+    }
+    return;
+  }
+  // A large picture: every result for every pair of channel values once, then one look-up
+  // per channel (the same sums, so the same results).
+  std::vector<std::uint8_t> table(65536);
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b) table[static_cast<std::size_t>(a << 8 | b)] = RoundClamp(self[a] + theirs[b]);
   for (int y = 0; y < Height(); ++y) {
     std::uint8_t* s = FBitmap.ScanLine(y);
     const std::uint8_t* o = other.FBitmap.ScanLine(y);
-    for (int i = 0; i < bytes; ++i) s[i] = RoundClamp(self[s[i]] + theirs[o[i]]);
+    for (int i = 0; i < bytes; ++i) s[i] = table[static_cast<std::size_t>(s[i] << 8 | o[i])];
   }
 }
 

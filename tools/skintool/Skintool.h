@@ -66,3 +66,5 @@ int RunPack(const std::vector<std::string>& args, std::ostream& out);
 int RunUnpack(const std::vector<std::string>& args, std::ostream& out);
 int RunInspect(const std::vector<std::string>& args, std::ostream& out);
 int RunEmbed(const std::vector<std::string>& args, std::ostream& out);
+int RunRender(const std::vector<std::string>& args, std::ostream& out);
+int RunRegion(const std::vector<std::string>& args, std::ostream& out);

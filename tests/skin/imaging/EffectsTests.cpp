@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -268,4 +269,26 @@ TEST(EffectBmp, RowsPixelsAndFlipping) {
   // A copy of a picture view.
   TvnEffectBmp copy(b.View());
   EXPECT_EQ(copy.Bitmap(), b.Bitmap());
+}
+
+TEST(Morphs, BlendOfALargePictureMatchesTheFormula) {
+  // Large pictures take a table of every pair of channel values: each result must still be
+  // R((1 - kf) S + kf O) with ties to even.
+  TvnEffectBmp b(200, 120), o(200, 120);
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 200; ++x) {
+      b.WritePixel(x, y, static_cast<std::uint32_t>((x * 37 + y * 11) * 0x010203) & 0xFFFFFF);
+      o.WritePixel(x, y, static_cast<std::uint32_t>((x * 13 + y * 71) * 0x030102) & 0xFFFFFF);
+    }
+  for (double kf : {0.5, 0.3, 0.8}) {
+    TvnEffectBmp blended = b;
+    blended.BlendTo(o, kf);
+    for (int y = 0; y < 120; y += 7)
+      for (int x = 0; x < 200; ++x)
+        for (int c = 0; c < 24; c += 8) {
+          const double v = (1 - kf) * ((b.ReadPixel(x, y) >> c) & 0xFF) + kf * ((o.ReadPixel(x, y) >> c) & 0xFF);
+          ASSERT_EQ((blended.ReadPixel(x, y) >> c) & 0xFF, static_cast<std::uint32_t>(std::nearbyint(v)))
+              << x << "," << y << " kf " << kf;
+        }
+  }
 }

@@ -1,0 +1,68 @@
+#include "tools/skintool/SkinParts.h"
+
+#include <charconv>
+
+#include "framework/Bmp.h"
+#include "skin/data/vnSkinDataObjects.h"
+
+namespace {
+
+bool ParseDimension(const std::string& text, int& value) {
+  if (text.empty() || text.size() > 9) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value > 0;
+}
+
+const TPixelBitmap* ActivePicture(const TvnSkinData& data, int index) {
+  if (index < 0 || index >= static_cast<int>(data.ActivePictures.size())) return nullptr;
+  const TPixelBitmap& p = data.ActivePictures[static_cast<std::size_t>(index)];
+  return p.IsEmpty() ? nullptr : &p;
+}
+
+}  // namespace
+
+TSize ParseSize(const TArgs& args) {
+  const std::string* text = args.Value("--size");
+  if (!text) UsageError("--size WxH is required");
+  const std::size_t x = text->find('x');
+  TSize size;
+  if (x == std::string::npos || !ParseDimension(text->substr(0, x), size.W) ||
+      !ParseDimension(text->substr(x + 1), size.H))
+    UsageError("--size must be WxH with two positive whole numbers, not \"" + *text + "\"");
+  if (size.W > BmpMaxDimension || size.H > BmpMaxDimension ||
+      static_cast<std::int64_t>(size.W) * size.H > BmpMaxPixels)
+    SkinError("--size " + *text + " is above the limits (" + std::to_string(BmpMaxDimension) +
+              " per side, " + std::to_string(BmpMaxPixels) + " pixels)");
+  return size;
+}
+
+TSkinPart ParsePart(const TArgs& args) {
+  const std::string* part = args.Value("--part");
+  if (!part || *part == "frame") return TSkinPart::Frame;
+  if (*part == "popup") return TSkinPart::Popup;
+  if (*part == "hint") return TSkinPart::Hint;
+  UsageError("--part must be frame, popup or hint, not \"" + *part + "\"");
+}
+
+TPartGeometry WindowPart(const TvnSkinData& data, TSkinPart part) {
+  TPartGeometry g;
+  if (part == TSkinPart::Popup && data.PopupWindowInfo) {
+    const TvnDataSkinPopupWindow& d = *data.PopupWindowInfo;
+    g.Picture = ActivePicture(data, d.WindowPictureIndex);
+    g.Mask = ActivePicture(data, d.MaskPictureIndex);
+    g.Points = {d.LeftTopPoint, d.RightTopPoint, d.LeftBottomPoint, d.RightBottomPoint, d.ItemsRect};
+    g.Stretch = {d.LeftStretch, d.TopStretch, d.RightStretch, d.BottomStretch};
+  } else if (part == TSkinPart::Hint && data.HintWindowInfo) {
+    const TvnDataSkinHintWindow& d = *data.HintWindowInfo;
+    g.Picture = ActivePicture(data, d.WindowPictureIndex);
+    g.Mask = ActivePicture(data, d.MaskPictureIndex);
+    g.Points = {d.LeftTopPoint, d.RightTopPoint, d.LeftBottomPoint, d.RightBottomPoint, d.ClientRect};
+    g.Stretch = {d.LeftStretch, d.TopStretch, d.RightStretch, d.BottomStretch};
+  }
+  if (!g.Picture)
+    SkinError(std::string("the skin's ") + (part == TSkinPart::Popup ? "POPUPWINDOW" : "HINTWINDOW") +
+              " section names no window picture");
+  g.SW = g.Picture->Width();
+  g.SH = g.Picture->Height();
+  return g;
+}

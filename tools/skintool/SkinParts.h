@@ -1,0 +1,31 @@
+#pragma once
+// What render and region share: the --size and --part options and, for each part, the picture
+// and geometry it is composed from, taken from the engine's own skin data.
+#include <string>
+
+#include "framework/PixelBitmap.h"
+#include "skin/imaging/vnUtilsCompose.h"
+#include "tools/skintool/Skintool.h"
+
+enum class TSkinPart { Frame, Popup, Hint };
+
+struct TSize {
+  int W = 0;
+  int H = 0;
+};
+// "WxH" with two positive integers (a usage error otherwise); sizes past the picture limits are
+// a skin error.
+TSize ParseSize(const TArgs& args);
+TSkinPart ParsePart(const TArgs& args);
+
+// A part as the engine composes it: the picture, the geometry relative to it, the size the
+// target geometry grows from, the stretch flags and, for popup and hint, the mask picture.
+struct TPartGeometry {
+  const TPixelBitmap* Picture = nullptr;
+  const TPixelBitmap* Mask = nullptr;  // none when null
+  TvnSkinPoints Points;                // with the client (or items) rectangle
+  TvnStretchFlags Stretch;
+  int SW = 0, SH = 0;
+};
+// The popup or hint window part; a skin error when its description names no picture.
+TPartGeometry WindowPart(const TvnSkinData& data, TSkinPart part);

@@ -1,0 +1,85 @@
+// skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw]:
+// composes the part at the size with the engine's own composition and writes a 24-bit BMP.
+#include <ostream>
+
+#include "framework/Bmp.h"
+#include "skin/imaging/vnEffects.h"
+#include "tools/skintool/SkinParts.h"
+
+namespace {
+
+// The colour of a client area without a picture: RGB 212, 208, 200.
+constexpr std::uint32_t ClientFace = 0x00C8D0D4;
+
+void Place(const TPixelBitmap& strip, TPixelBitmap& image, int x, int y) {
+  CopyPixels(ViewOf(strip), 0, 0, strip.Width(), strip.Height(), image.View(), x, y);
+}
+
+// The four frame strips placed as the skinned frame paints them, then the client background.
+void RenderFrame(const TvnSkinData& data, bool inactive, TPixelBitmap& image, int W, int H) {
+  const TPixelBitmap& main = data.Picture;
+  if (main.IsEmpty()) SkinError("the skin has no main picture");
+  if (W < main.Width() || H < main.Height())
+    SkinError("the frame paints nothing below the main picture's size " + std::to_string(main.Width()) +
+              "x" + std::to_string(main.Height()));
+  const TPixelBitmap& source = inactive && !data.InActivePicture.IsEmpty() ? data.InActivePicture : main;
+  const TvnSkinPoints points{data.LeftTopPoint, data.RightTopPoint, data.LeftBottomPoint,
+                             data.RightBottomPoint, data.ClientRect};
+  const TvnSkinPoints target = ShiftSkinPoints(points, main.Width(), main.Height(), W, H);
+  TPixelBitmap left, top, right, bottom;
+  ComposeFrameStrips(points, target, left, top, right, bottom, source, {0, 0, source.Width(), source.Height()},
+                     W, H, {data.LeftStretch, data.TopStretch, data.RightStretch, data.BottomStretch});
+  if (inactive && data.AutoRenderingInActiveImage) {
+    for (TPixelBitmap* strip : {&left, &top, &right, &bottom}) {
+      TvnEffectBmp effect(strip->View());
+      effect.ApplyInactiveEffect(static_cast<int>(data.InActiveEffect));
+      *strip = effect.Bitmap();
+    }
+  }
+  Place(top, image, 0, 0);
+  Place(left, image, 0, top.Height());
+  Place(right, image, W - right.Width(), top.Height());
+  Place(bottom, image, 0, H - bottom.Height());
+
+  // The client background: the active picture bgpictureindex names, else the main picture's
+  // client piece, tiled from the client's top-left corner; the face colour without either.
+  const TRect client = target.Cl;
+  const int index = data.BGPictureIndex;
+  if (index >= 0 && index < static_cast<int>(data.ActivePictures.size()) &&
+      !data.ActivePictures[static_cast<std::size_t>(index)].IsEmpty()) {
+    const TPixelBitmap& p = data.ActivePictures[static_cast<std::size_t>(index)];
+    TilePixels2D(ViewOf(p), {0, 0, p.Width(), p.Height()}, image.View(), client);
+  } else if (!data.ClientRect.IsEmpty()) {
+    TilePixels2D(ViewOf(main), data.ClientRect, image.View(), client);
+  } else {
+    TPixelBitmap face(1, 1);
+    face.Fill(ClientFace);
+    TilePixels2D(ViewOf(face), {0, 0, 1, 1}, image.View(), client);
+  }
+}
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& args, std::ostream&) {
+  const TArgs a = ParseArgs(args, {"--size", "--part", "-o"}, {"--inactive", "--raw"});
+  if (a.Positional.size() != 1) UsageError("expected one SKIN");
+  const std::string* output = a.Value("-o");
+  if (!output) UsageError("-o OUT.bmp is required");
+  const TSize size = ParseSize(a);
+  const TSkinPart part = ParsePart(a);
+  const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
+  const TvnSkinData& data = *skin.Data;
+
+  TPixelBitmap image(size.W, size.H);  // starts black
+  if (part == TSkinPart::Frame) {
+    RenderFrame(data, a.Has("--inactive"), image, size.W, size.H);
+  } else {
+    const TPartGeometry g = WindowPart(data, part);
+    if (size.W < g.SW || size.H < g.SH)
+      SkinError("the size is smaller than the window picture " + std::to_string(g.SW) + "x" + std::to_string(g.SH));
+    ComposeSkinImage(g.Points, ShiftSkinPoints(g.Points, g.SW, g.SH, size.W, size.H), image, *g.Picture,
+                     {0, 0, g.SW, g.SH}, size.W, size.H, TvnClientFill::Tile, g.Stretch);
+  }
+  WriteOutputFile(ArgPath(*output), EncodeBmp(image, 24));
+  return ExitOk;
+}
