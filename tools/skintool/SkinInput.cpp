@@ -116,3 +116,16 @@ void WriteOutputFile(const std::filesystem::path& path, std::span<const std::uin
     SkinError(PathText(path) + ": cannot write: " + e.what());
   }
 }
+
+std::vector<std::uint8_t> PackSkinDescription(const std::string& arg, const std::filesystem::path& source) {
+  try {
+    std::string missing;
+    const std::optional<TvnSkinContainer> container = ReadSkinSource(source, &missing);
+    if (!container) SkinError(arg + ": missing required section [" + missing + "]");
+    return PackSkinContainer(WriteSkinContainer(*container));
+  } catch (const ESkintoolError&) {
+    throw;
+  } catch (const std::exception& e) {
+    SkinError(arg + ": " + e.what());
+  }
+}

@@ -52,6 +52,11 @@ struct TLoadedSkin {
 };
 TLoadedSkin LoadSkin(const std::string& arg, bool raw);
 
+// Builds the stored-skin block (zlib, level 9) from a description file and its pictures, as
+// pack and embed both need it; a missing required section or an unreadable picture is an
+// ESkintoolError with exit code 1 naming arg.
+std::vector<std::uint8_t> PackSkinDescription(const std::string& arg, const std::filesystem::path& source);
+
 // Writes the bytes to path through a temporary file beside it, so path is either left as it
 // was or holds the complete output.
 void WriteOutputFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);

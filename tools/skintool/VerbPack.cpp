@@ -14,17 +14,7 @@ int RunPack(const std::vector<std::string>& args, std::ostream& /*out*/) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(source, error)) UsageError(a.Positional[0] + ": no such file");
 
-  std::vector<std::uint8_t> block;
-  try {
-    std::string missing;
-    const std::optional<TvnSkinContainer> container = ReadSkinSource(source, &missing);
-    if (!container) SkinError(a.Positional[0] + ": missing required section [" + missing + "]");
-    block = PackSkinContainer(WriteSkinContainer(*container));
-  } catch (const ESkintoolError&) {
-    throw;
-  } catch (const std::exception& e) {
-    SkinError(a.Positional[0] + ": " + e.what());
-  }
+  const std::vector<std::uint8_t> block = PackSkinDescription(a.Positional[0], source);
   WriteOutputFile(ArgPath(*a.Value("-o")), a.Has("--raw") ? block : MakeCompressedSkinFile(block));
   return ExitOk;
 }
