@@ -70,6 +70,9 @@ void TForm::CreateWindowHandleDone() {
 
 void TForm::Loaded() {
   TWinControl::Loaded();
+  if (!HandleAllocated()) return;
+  if (FDescribedClientWidth >= 0) SetClientWidth(FDescribedClientWidth);
+  if (FDescribedClientHeight >= 0) SetClientHeight(FDescribedClientHeight);
 }
 
 void TForm::UpdateFrameStyle() {
@@ -111,6 +114,7 @@ int TForm::ClientHeight() {
 }
 
 void TForm::SetClientWidth(int value) {
+  if (ComponentState().Loading) FDescribedClientWidth = value;
   if (!HandleAllocated()) {
     FClientWidth = value;
     return;
@@ -119,6 +123,7 @@ void TForm::SetClientWidth(int value) {
 }
 
 void TForm::SetClientHeight(int value) {
+  if (ComponentState().Loading) FDescribedClientHeight = value;
   if (!HandleAllocated()) {
     FClientHeight = value;
     return;

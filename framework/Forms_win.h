@@ -65,6 +65,11 @@ private:
   TPosition FPosition = TPosition::poDesigned;
   int FClientWidth = -1;   // asked for before the window existed; -1 when not asked
   int FClientHeight = -1;
+  // The client size the form's description asked for; -1 when it asked none. A component read
+  // with the form may change the frame (its non-client size) while the form loads, so the form
+  // sets this size again once everything is loaded.
+  int FDescribedClientWidth = -1;
+  int FDescribedClientHeight = -1;
   bool FPlaced = false;
   TWinControl* FActiveControl = nullptr;  // not owned
 };

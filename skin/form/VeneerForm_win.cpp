@@ -160,8 +160,10 @@ bool TvnVeneerForm::IsSizeable() const {
 }
 
 bool TvnVeneerForm::IsFormActive() const {
-  HWND window = Window();
-  return window != nullptr && ::GetActiveWindow() == window;
+  // Kept from the activation messages: while the platform tells the window it is losing the
+  // activation, the active window is still this one, so asking the platform would paint the
+  // look the window is leaving.
+  return FFormActive && Window() != nullptr;
 }
 
 bool TvnVeneerForm::AutoRenderInactive() const {
@@ -314,6 +316,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         else if (FWidth >= MinTrackWidth() && FHeight >= MinTrackHeight()) UpdateFrame(true);
         return;
       case WM_ACTIVATE:
+        FFormActive = LOWORD(m.WParam) != WA_INACTIVE;
         Previous(m);
         RepaintFrame();
         ResetObjectStates();
@@ -366,6 +369,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         m.Result = 0;
         return;
       case WM_NCACTIVATE:
+        FFormActive = m.WParam != 0;
         // The platform must not paint its own frame: answer without the default handling.
         m.Result = TRUE;
         if (FForm->BorderStyle() != TFormBorderStyle::bsNone) {
@@ -489,8 +493,13 @@ void TvnVeneerForm::RouteNonClientMouse(const TMessage& m) {
       TrackActiveObject(p, true);
       FObjects.MouseDown(p, TvnMouseButton::Left, capture);
       FObjects.DblClick();
-      if (m.WParam == HTCAPTION) CaptionDoubleClick();
-      FObjects.ClearCaptured();
+      // The second press of a double-click on a button is a press like the first: the button
+      // keeps the mouse until the release, which clicks it and gives the capture back.
+      // Forgetting it here would leave the window holding the mouse and lose the click.
+      if (m.WParam == HTCAPTION) {
+        CaptionDoubleClick();
+        FObjects.ClearCaptured();
+      }
       break;
     }
     case WM_NCRBUTTONDOWN:

@@ -191,6 +191,7 @@ private:
   bool FHasRegion = false;
   int FWidth = 0, FHeight = 0;
   TvnFrameState FState;
+  bool FFormActive = false;  // from WM_NCACTIVATE / WM_ACTIVATE
   bool FSizeMove = false;
   bool FFullDrag = false;
   bool FChangingSkinData = false;

@@ -56,8 +56,14 @@ TEST_F(Form1Test, EveryPropertyOfTheWindow) {
   EXPECT_EQ(Form->ClientHeight(), 347);
   HWND window = Form->HandleIfAllocated();
   LONG style = ::GetWindowLongW(window, GWL_STYLE);
-  EXPECT_TRUE(style & WS_CAPTION);
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  // The skinned frame replaces the platform's caption; the window keeps what the taskbar
+  // needs to minimize and restore it, and stays fixed-size.
+  EXPECT_FALSE(style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+  EXPECT_EQ(Form->Width(), 385);
+  EXPECT_EQ(Form->Height(), 392);
   EXPECT_EQ(Form->Color(), clBtnFace);
   EXPECT_EQ(Form->Position(), TPosition::poDesktopCenter);
 

@@ -188,10 +188,14 @@ public:
   }
 
   void Click(HWND control) const {
-    Activate();
     RECT r;
     ::GetWindowRect(control, &r);
-    int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+
+  // A left click with the real pointer at a screen point.
+  void ClickAt(int x, int y) const {
+    Activate();
     int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT move{};
     move.type = INPUT_MOUSE;
@@ -315,10 +319,12 @@ TEST(Quillon, OpensCentredWithItsLayoutAndTheMemoFocused) {
   int screenW = ::GetSystemMetrics(SM_CXSCREEN), screenH = ::GetSystemMetrics(SM_CYSCREEN);
   EXPECT_LE(std::abs((frame.left + frame.right) - screenW), 1) << "not centred horizontally";
   EXPECT_LE(std::abs((frame.top + frame.bottom) - screenH), 1) << "not centred vertically";
-  // A fixed single border and no caption buttons of the platform's own.
+  // Framed by the skin: no caption of the platform's own, fixed size.
+  EXPECT_EQ(frame.right - frame.left, 385);
+  EXPECT_EQ(frame.bottom - frame.top, 392);
   LONG style = ::GetWindowLongW(q.Form, GWL_STYLE);
-  EXPECT_TRUE(style & WS_CAPTION);
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_FALSE(style & WS_CAPTION);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX));
 
   struct Layout { HWND window; RECT expected; } layout[] = {
       {q.Label1, {11, 15, 47, 27}},     {q.Label2, {11, 259, 83, 271}},    {q.Memo, {11, 38, 358, 245}},
@@ -519,6 +525,67 @@ TEST(Quillon, MultiMegabytePasteIsTakenWhole) {
   EXPECT_EQ(length, big.size()) << "the memo cut the paste short";
   q.Click(q.Clear);
   EXPECT_TRUE(q.WaitForResult(L"", 60000));
+}
+
+// The centres of the embedded skin's caption buttons at Quillon's size, in screen coordinates:
+// close, minimize and roll-up from the right end of the caption, 6 pixels apart (the maximize
+// button is hidden), each 8 x 8 pixels.
+struct TCaptionButtons {
+  POINT Close, Minimize, RollUp;
+};
+
+TCaptionButtons CaptionButtons(HWND form) {
+  RECT r;
+  ::GetWindowRect(form, &r);
+  return {{r.left + 371, r.top + 13}, {r.left + 357, r.top + 13}, {r.left + 343, r.top + 13}};
+}
+
+TEST(Quillon, TheSkinnedMinimizeButtonGoesToTheTaskbarAndComesBack) {
+  START_QUILLON(q);
+  RECT before;
+  ::GetWindowRect(q.Form, &before);
+  const TCaptionButtons buttons = CaptionButtons(q.Form);
+  q.ClickAt(buttons.Minimize.x, buttons.Minimize.y);
+  EXPECT_TRUE(WaitFor([&] { return ::IsIconic(q.Form) != FALSE; }, 5000)) << "not minimized";
+  // The taskbar button restores it with the platform's restore command.
+  ::PostMessageW(q.Form, WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !::IsIconic(q.Form); }, 5000)) << "not restored";
+  q.Settle();
+  RECT after;
+  ::GetWindowRect(q.Form, &after);
+  EXPECT_TRUE(::EqualRect(&before, &after)) << after.left << "," << after.top << "-" << after.right << "," << after.bottom;
+  RECT client;
+  ::GetClientRect(q.Form, &client);
+  EXPECT_EQ(client.bottom, 347);
+}
+
+TEST(Quillon, TheSkinnedRollUpButtonFoldsTheWindowToItsFrame) {
+  START_QUILLON(q);
+  const TCaptionButtons buttons = CaptionButtons(q.Form);
+  q.ClickAt(buttons.RollUp.x, buttons.RollUp.y);
+  RECT r;
+  EXPECT_TRUE(WaitFor([&] { ::GetWindowRect(q.Form, &r); return r.bottom - r.top == 45; }, 5000))
+      << "height " << r.bottom - r.top;
+  q.ClickAt(buttons.RollUp.x, buttons.RollUp.y);
+  EXPECT_TRUE(WaitFor([&] { ::GetWindowRect(q.Form, &r); return r.bottom - r.top == 392; }, 5000))
+      << "height " << r.bottom - r.top;
+}
+
+TEST(Quillon, TheSkinnedCloseButtonAndAltF4EndTheProgram) {
+  {
+    START_QUILLON(q);
+    const TCaptionButtons buttons = CaptionButtons(q.Form);
+    q.ClickAt(buttons.Close.x, buttons.Close.y);
+    DWORD code = 1234;
+    ASSERT_TRUE(q.WaitForExit(15000, &code)) << "the close button left Quillon running";
+    EXPECT_EQ(code, 0u);
+  }
+  START_QUILLON(q);
+  q.Activate();
+  SendInputs({Key(VK_MENU, false), Key(VK_F4, false), Key(VK_F4, true), Key(VK_MENU, true)});
+  DWORD code = 1234;
+  ASSERT_TRUE(q.WaitForExit(15000, &code)) << "Alt+F4 left Quillon running";
+  EXPECT_EQ(code, 0u);
 }
 
 TEST(Quillon, ExitEndsTheProgram) {

@@ -257,6 +257,27 @@ TEST_F(TFrameFixture, RollUpToTheFrameHeightAndBackByCaptionDoubleClick) {
   EXPECT_EQ(WindowRect().Height(), 392);
 }
 
+TEST_F(TFrameFixture, DoubleClickOnAButtonIsASecondClickAndGivesTheMouseBack) {
+  Make(TFormBorderStyle::bsSingle, true);
+  const TRect rollUp = Frame->Objects().At(4)->ObjectRect;
+  const int x = rollUp.Left + 4, y = rollUp.Top + 4;
+  const TRect w = WindowRect();
+  ::SetCursorPos(w.Left + x, w.Top + y);
+  Hit(x, y);
+  Pump(60);
+  const LPARAM at = MAKELPARAM(w.Left + x, w.Top + y);
+  ::SendMessageW(Window(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, at);
+  ::SendMessageW(Window(), WM_LBUTTONUP, 0, 0);
+  EXPECT_TRUE(Frame->FrameState().RolledUp);
+  // The second press of a double-click arrives as a double-click message.
+  ::SendMessageW(Window(), WM_NCLBUTTONDBLCLK, HTOBJECT_CODE, at);
+  EXPECT_EQ(::GetCapture(), Window());
+  ::SendMessageW(Window(), WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(::GetCapture(), nullptr);
+  EXPECT_FALSE(Frame->FrameState().RolledUp);
+  EXPECT_EQ(WindowRect().Height(), 392);
+}
+
 TEST_F(TFrameFixture, RepaintsAndActivationsLeaveNoGdiObjects) {
   Make(TFormBorderStyle::bsSizeable, true);
   const long live = TvnGdiCount::Live();
