@@ -69,7 +69,11 @@ bool TApplication::IsTabKey(const MSG& msg) {
 }
 
 void TApplication::Dispatch(MSG& msg) {
-  if (OnMessage && OnMessage(msg)) return;
+  if (OnMessage) {
+    // A handler may replace itself (a menu filter that ends with its menu): call a copy.
+    const std::function<bool(MSG&)> handler = OnMessage;
+    if (handler(msg)) return;
+  }
   if (IsTabKey(msg)) return;
   ::TranslateMessage(&msg);
   ::DispatchMessageW(&msg);

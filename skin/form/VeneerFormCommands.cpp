@@ -153,26 +153,6 @@ std::vector<TvnSystemMenuItem> DefaultSystemMenuItems(const TvnSystemMenuConditi
   return items;
 }
 
-std::vector<std::string> MergedSystemMenuNames(const TvnSystemMenuConditions& c,
-                                               const std::vector<std::string>& userItems) {
-  static const std::string_view standard[] = {"VNR_MINITEM", "VNR_MAXITEM", "VNR_CLOSE",
-                                              "VNR_MINTOTRAY", "VNR_ROLLUP", "VNR_RESTORE"};
-  std::vector<std::string> names;
-  auto add = [&](bool condition, TvnSystemMenuItem item) {
-    if (condition) names.emplace_back(SystemMenuText(item).Name);
-  };
-  add(c.Minimize, smMinimize);
-  add(c.Restore, smRestore);
-  add(c.Maximize, smMaximize);
-  add(c.RollUp, smRollUp);
-  add(c.ToTray, smMinimizeToTray);
-  for (const std::string& name : userItems)
-    if (std::find(std::begin(standard), std::end(standard), name) == std::end(standard))
-      names.push_back(name);
-  names.emplace_back(SystemMenuText(smClose).Name);
-  return names;
-}
-
 std::optional<TvnButtonHint> DefaultButtonHint(TvnSkinCommand command) {
   switch (command) {
     case cmClose: return TvnButtonHint{"CLOSEBUTTON_HINT", "关闭"};

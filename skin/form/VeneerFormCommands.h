@@ -135,12 +135,6 @@ struct TvnSystemMenuConditions {
 TvnSystemMenuConditions SystemMenuConditions(const TvnFrameState& state, TvnBorderIcons icons,
                                              bool mdiChild);
 std::vector<TvnSystemMenuItem> DefaultSystemMenuItems(const TvnSystemMenuConditions& c);
-// The standard items merged into a user's system menu: from the top minimize, restore,
-// maximize, roll-up, minimize to tray, then the user's items (standard ones removed), then close.
-// User items are given and returned by name.
-std::vector<std::string> MergedSystemMenuNames(const TvnSystemMenuConditions& c,
-                                               const std::vector<std::string>& userItems);
-
 // Default hint of a caption button by its command: key in the resource strings and built-in
 // text (UTF-8); nothing for commands without one (custom buttons keep their own).
 struct TvnButtonHint {

@@ -4,6 +4,7 @@
 //   skin application and frame updates ........... ApplySkin, UpdateFrame, ApplyWindowRegion
 //   painting ..................................... PaintSkinFrame, PaintDefaultFrame, RedrawObject
 //   window commands .............................. ChangeWindowState, SetRollUp, Moving
+//   menus and menu mode .......................... GetSystemMenuItems, ShowSystemMenu, EnterMenuMode
 //   object host services and registration ........ Morph, Fire..., RegisterVeneerFormClasses
 #include "skin/form/VeneerForm_win.h"
 
@@ -60,6 +61,9 @@ TvnVeneerForm::TvnVeneerForm(TComponent* owner)
   if (FForm == nullptr) throw std::bad_cast();
   // The form's own caption buttons go: the frame draws its own.
   FForm->SetBorderIcons(0);
+  FOwnSystemMenu = std::make_unique<TPopupMenu>(nullptr);
+  FTrayMenu = std::make_unique<TPopupMenu>(nullptr);
+  BuildTrayMenu(FTrayMenu->Items(), MenuSetup(), *this);
   FOldWindowProc = FForm->WindowProc();
   FForm->SetWindowProc([this](TMessage& m) { FormWndProc(m); });
   if (FForm->HandleAllocated()) {
@@ -69,6 +73,9 @@ TvnVeneerForm::TvnVeneerForm(TComponent* owner)
 }
 
 TvnVeneerForm::~TvnVeneerForm() {
+  RemoveMenuFilter();
+  // The standard items merged into the application's menu call this frame when clicked.
+  if (FSystemMenu) RemoveStandardItems(FSystemMenu->Items());
   StopAllTimers();
   FObjects.Clear();
   if (HWND window = Window(); window && FHasRegion) {
@@ -98,8 +105,10 @@ void TvnVeneerForm::Notification(TComponent* component, TOperation operation) {
     FSkinData = nullptr;
     FSkinSupport = false;
     FObjects.Clear();
+    UpdateStandardCaptions(FTrayMenu->Items(), nullptr);
   }
   if (component == FMenusSkinData) FMenusSkinData = nullptr;
+  if (component == FSystemMenu) FSystemMenu = nullptr;
 }
 
 void TvnVeneerForm::SetSkinData(TvnSkinData* value) {
@@ -107,7 +116,18 @@ void TvnVeneerForm::SetSkinData(TvnSkinData* value) {
   if (FSkinData) RemoveFreeNotification(FSkinData);
   FSkinData = value;
   if (FSkinData) FreeNotification(FSkinData);
+  UpdateStandardCaptions(FTrayMenu->Items(), FSkinData);
   if (!ComponentState().Designing) ApplySkin();
+}
+
+void TvnVeneerForm::SetSystemMenu(TPopupMenu* value) {
+  if (FSystemMenu == value) return;
+  if (FSystemMenu) {
+    RemoveStandardItems(FSystemMenu->Items());
+    RemoveFreeNotification(FSystemMenu);
+  }
+  FSystemMenu = value;
+  if (FSystemMenu) FreeNotification(FSystemMenu);
 }
 
 void TvnVeneerForm::SetMenusSkinData(TvnSkinData* value) {
@@ -298,6 +318,7 @@ TvnMouseCapture TvnVeneerForm::Capture() {
 void TvnVeneerForm::FormWndProc(TMessage& m) {
   // Every exception stops here: none may cross the window procedure.
   try {
+    MenuClosingCheck(m.Msg);
     switch (m.Msg) {
       case WM_CREATE:
         Previous(m);
@@ -387,10 +408,44 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         Previous(m);
         return;
       case WM_SYSCOMMAND:
-        if ((m.WParam & 0xFFF0) == SC_KEYMENU) {
-          m.Result = 0;  // no platform menu bar; the skinned one handles keys when it comes
+        switch (m.WParam & 0xFFF0) {
+          case SC_KEYMENU:
+            // Alt, F10, Alt+Space: never the platform's menu loop. They close a skinned popup
+            // (and would hand the keyboard to a skinned menu bar).
+            if (FInMainMenuMode) {
+              LeaveMainMenuMode();
+            } else {
+              if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->CloseMenu();
+              if (FInPopupMode) LeaveMenuMode();
+            }
+            m.Result = 0;
+            return;
+          case SC_MOUSEMENU:
+            m.Result = 0;  // the platform's own system menu never opens over this frame
+            return;
+          default: break;
+        }
+        Previous(m);
+        return;
+      case WM_CONTEXTMENU:
+        // A right click on the frame opened the skinned system menu on the press already.
+        // (A menu asked for from the keyboard has no point: -1, -1.)
+        if (reinterpret_cast<HWND>(m.WParam) == Window() &&
+            !(LOWORD(m.LParam) == 0xFFFF && HIWORD(m.LParam) == 0xFFFF) &&
+            HitTest(ScreenToWindowPoint(m.LParam)) != HTCLIENT) {
+          m.Result = 0;
           return;
         }
+        Previous(m);
+        return;
+      case WM_NCRBUTTONDOWN:
+        // On the caption the previous procedure would hold the mouse until the release only to
+        // open the platform's system menu; the skinned one opens at once instead.
+        if (m.WParam != HTCAPTION) Previous(m);
+        RouteNonClientMouse(m);
+        return;
+      case WM_SKINMENUCLOSED:
+        LeaveMenuMode();
         Previous(m);
         return;
       case WM_TIMER:
@@ -453,6 +508,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         return;
       case WM_SKINSTRINGSCHANGED:
         UpdateObjectHints();
+        UpdateStandardCaptions(FTrayMenu->Items(), FSkinData);
         Previous(m);
         return;
       default:
@@ -507,7 +563,14 @@ void TvnVeneerForm::RouteNonClientMouse(const TMessage& m) {
       const TPoint p = ScreenToWindowPoint(m.LParam);
       TrackActiveObject(p, true);
       FObjects.MouseDown(p, TvnMouseButton::Right, capture);
-      if (m.WParam == HTCAPTION) FObjects.ClearCaptured();
+      if (m.WParam == HTCAPTION) {
+        FObjects.ClearCaptured();
+        if (m.Msg == WM_NCRBUTTONDOWN) {
+          POINT cursor{};
+          ::GetCursorPos(&cursor);
+          ShowSystemMenu(cursor.x, cursor.y);
+        }
+      }
       break;
     }
     case WM_NCRBUTTONUP:
@@ -670,11 +733,7 @@ void TvnVeneerForm::UpdateButtonsVisibility() {
 
 void TvnVeneerForm::UpdateObjectHints() {
   if (!UseDefaultObjectHint || FSkinData == nullptr) return;
-  for (auto& o : FObjects.Objects()) {
-    const std::optional<TvnSkinCommand> command = ObjectCommand(*o);
-    if (!command) continue;
-    if (const auto hint = DefaultButtonHint(*command)) o->ObjectHintText = Utf8ToUtf16(hint->Text);
-  }
+  ApplyDefaultHints(FObjects, FSkinData);
 }
 
 void TvnVeneerForm::UpdateCaptionActivity(bool repaint) {
@@ -1004,6 +1063,112 @@ void TvnVeneerForm::Moving(RECT& proposed) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   const TPoint p = SnapToEdges({proposed.left, proposed.top}, w, h, MonitorAreas().WorkArea, MagneticSize);
   proposed = {p.X, p.Y, p.X + w, p.Y + h};
+}
+
+// ---- menus and menu mode ----------------------------------------------------------------------
+
+TvnSystemMenuSetup TvnVeneerForm::MenuSetup() const {
+  return {SystemMenuConditions(FState, FBorderIcons, MdiChild()), MdiChild(), FSkinData};
+}
+
+TMenuItem* TvnVeneerForm::GetSystemMenuItems() {
+  TMenuItem* user = FSystemMenu ? &FSystemMenu->Items() : nullptr;
+  return &SystemMenuItems(FOwnSystemMenu->Items(), user, UseDefaultSysMenu, MenuSetup(), *this);
+}
+
+void TvnVeneerForm::ShowSystemMenu(int x, int y) {
+  TMenuItem* items = GetSystemMenuItems();
+  // Without an engine nothing can show a skinned popup: no menu mode, no captured keys.
+  if (!FMenuEngine) return;
+  EnterMenuMode();
+  if (!FMenuEngine->Popup(*items, Rect(x, y, x, y), false, MenusSkin())) LeaveMenuMode();
+}
+
+void TvnVeneerForm::PopupObjectMenu(TvnActiveSkinObject& object, TMenuItem* item, bool upward) {
+  if (item == nullptr || item->Count() == 0 || !FMenuEngine || !Window()) return;
+  RECT window{};
+  ::GetWindowRect(Window(), &window);
+  const TRect r = object.ObjectRect;
+  EnterMenuMode();
+  if (!FMenuEngine->Popup(*item, Rect(r.Left + window.left, r.Top + window.top, r.Right + window.left,
+                                      r.Bottom + window.top),
+                          upward, MenusSkin()))
+    LeaveMenuMode();
+}
+
+void TvnVeneerForm::InstallMenuFilter() {
+  if (FMenuFilterInstalled || !Application) return;
+  FSavedMessageHandler = Application->OnMessage;
+  Application->OnMessage = [this](MSG& msg) {
+    switch (msg.message) {
+      case WM_KEYDOWN:
+        MenuKeyDown(static_cast<unsigned>(msg.wParam));
+        return true;
+      case WM_MOUSEWHEEL:
+        return true;
+      default: {
+        // A copy: the handler may end the menu mode, which puts the saved one back.
+        const std::function<bool(MSG&)> saved = FSavedMessageHandler;
+        return saved ? saved(msg) : false;
+      }
+    }
+  };
+  FMenuFilterInstalled = true;
+}
+
+void TvnVeneerForm::RemoveMenuFilter() {
+  if (!FMenuFilterInstalled) return;
+  FMenuFilterInstalled = false;
+  if (Application) Application->OnMessage = std::move(FSavedMessageHandler);
+  FSavedMessageHandler = nullptr;
+}
+
+void TvnVeneerForm::EnterMenuMode() {
+  if (!FInMainMenuMode && !FInPopupMode) InstallMenuFilter();
+  if (!FInPopupMode) {
+    FInPopupMode = true;
+    if (OnSkinMenuOpen) OnSkinMenuOpen(*this);
+  }
+}
+
+void TvnVeneerForm::LeaveMenuMode() {
+  if (!FInPopupMode && !FMenuFilterInstalled) return;  // nothing was open
+  FInPopupMode = false;
+  RemoveMenuFilter();
+  if (OnSkinMenuClose) OnSkinMenuClose(*this);
+  if (FInMainMenuMode) {
+    FInMainMenuMode = false;
+    if (OnMainMenuExit) OnMainMenuExit(*this);
+  }
+}
+
+void TvnVeneerForm::LeaveMainMenuMode() {
+  if (!FInMainMenuMode) return;
+  FInMainMenuMode = false;
+  if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->CloseMenu();
+  RemoveMenuFilter();
+  if (OnMainMenuExit) OnMainMenuExit(*this);
+}
+
+void TvnVeneerForm::MenuKeyDown(unsigned key) {
+  // Enter and every other key go to the innermost open popup; the menu bar's steps come with
+  // the bar.
+  if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->KeyDown(key);
+  if (key == VK_ESCAPE && !(FMenuEngine && FMenuEngine->MenuVisible()) && FInPopupMode) LeaveMenuMode();
+}
+
+void TvnVeneerForm::MenuClosingCheck(UINT msg) {
+  switch (msg) {
+    case WM_MOVE: case WM_SIZE: case WM_ACTIVATE: case WM_KILLFOCUS: case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE: case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_PARENTNOTIFY:
+      break;
+    default:
+      return;
+  }
+  if (FInMainMenuMode && !FInPopupMode) LeaveMainMenuMode();
+  else if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->CloseMenu();
+  else if (FInPopupMode) LeaveMenuMode();
 }
 
 // ---- events -----------------------------------------------------------------------------------

@@ -7,11 +7,14 @@
 // the portable core beside it; this file is the Win32 side that decodes messages once and
 // hands typed values to that core.
 #include "framework/Forms_win.h"
+#include "framework/Menus.h"
+#include "skin/form/FrameMenus.h"
 #include "skin/form/FrameObjectList.h"
 #include "skin/form/FramePainter_win.h"
 #include "skin/form/VeneerFormCommands.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class TvnSkinData;
@@ -20,7 +23,7 @@ class TClassRegistry;
 // Platform hit code of the frame objects the component handles itself.
 constexpr int HTOBJECT_CODE = 19;
 
-class TvnVeneerForm : public TComponent, public TvnFrameObjectHost {
+class TvnVeneerForm : public TComponent, public TvnFrameObjectHost, public TvnWindowCommands {
 public:
   // The owner must be a form (std::bad_cast otherwise). Takes over its window procedure.
   explicit TvnVeneerForm(TComponent* owner);
@@ -45,6 +48,10 @@ public:
   void SetDefInActiveCaptionFont(const TFontDesc& value);
   TFontDesc& DefCaptionFontForChange() { return FDefCaptionFont; }
   TFontDesc& DefInActiveCaptionFontForChange() { return FDefInActiveCaptionFont; }
+  // The application's own system menu (not owned; cleared when it is freed). With
+  // UseDefaultSysMenu the standard items are merged into it whenever it opens.
+  TPopupMenu* SystemMenu() const { return FSystemMenu; }
+  void SetSystemMenu(TPopupMenu* value);
 
   // ---- published plain settings (read where they are used) ----
   bool UseFormCursorInNCArea = false;
@@ -74,7 +81,8 @@ public:
 
   // ---- events ----
   std::function<void(TvnVeneerForm&)> OnChangeSkinData, OnActivate, OnDeActivate,
-      OnChangeRollUpState;
+      OnChangeRollUpState, OnMinimizeToTray, OnRestoreFromTray, OnSkinMenuOpen, OnSkinMenuClose,
+      OnMainMenuEnter, OnMainMenuExit;
   std::function<void(const std::string& id, bool& visible)> OnActivateCustomObject;
   std::function<void(const std::string& id, TvnFramePainter&, const TRect&)> OnPaintEvent;
   std::function<void(const std::string& id)> OnMouseEnterEvent, OnMouseLeaveEvent;
@@ -97,12 +105,30 @@ public:
   int MaxTrackWidth() const;
   int MaxTrackHeight() const;
   bool SkinSupport() const { return FSkinSupport; }
-  const TvnFrameState& FrameState() const { return FState; }
+  const TvnFrameState& FrameState() const override { return FState; }
   TvnFrameObjectList& Objects() { return FObjects; }
   const TvnFrameGeometry& Geometry() const { return FGeometry; }
   // The hit test for a point in window coordinates, as WM_NCHITTEST answers it.
   int HitTest(TPoint p);
   void RepaintFrame();
+
+  // ---- menus ----
+  // The frame's own system menu (shown when no SystemMenu is set) and its tray menu.
+  TPopupMenu& OwnSystemMenu() { return *FOwnSystemMenu; }
+  TPopupMenu& TrayMenu() { return *FTrayMenu; }
+  // The engine that shows skinned popups (not owned); without one the frame's menus are
+  // built but nothing shows them, and the platform's own system menu never appears either.
+  TvnPopupMenuEngine* MenuEngine() const { return FMenuEngine; }
+  void SetMenuEngine(TvnPopupMenuEngine* engine) { FMenuEngine = engine; }
+  // Shows the system menu at a screen point (a right click on the caption).
+  void ShowSystemMenu(int x, int y);
+  // A skinned popup opened from the frame: keys go to it through an application-wide filter
+  // until it closes.
+  void EnterMenuMode();
+  void LeaveMenuMode();
+  void LeaveMainMenuMode();
+  bool InPopupMenuMode() const { return FInPopupMode; }
+  bool InMainMenuMode() const { return FInMainMenuMode; }
 
   // ---- TvnFrameObjectHost ----
   bool IsFormActive() const override;
@@ -118,9 +144,12 @@ public:
   void CloseWindow() override;
   void ChangeWindowState(TvnWindowState state) override;
   void SetRollUp(bool on) override;
-  void HideToTray() override {}  // the tray icon is not part of this program's window
-  TMenuItem* GetSystemMenuItems() override { return nullptr; }  // menus come with the popup engine
-  void PopupObjectMenu(TvnActiveSkinObject&, TMenuItem*, bool) override {}
+  // Without a tray icon component (this program's window has none) both do nothing.
+  void HideToTray() override {}
+  void ShowFromTray() override {}
+  // Rebuilt at every call from the current state.
+  TMenuItem* GetSystemMenuItems() override;
+  void PopupObjectMenu(TvnActiveSkinObject& object, TMenuItem* item, bool upward) override;
   void DrawFormIcon(TvnFramePainter& painter, int x, int y) override;
   std::u16string CaptionText() const override;
   int CaptionCharset() const override;
@@ -172,6 +201,14 @@ private:
   void CaptionDoubleClick();
   void Moving(RECT& proposed);
   TvnVeneerForm* FrameOf(TForm* form) const;
+  // The framework's forms have no multi-document kinds yet: never a child.
+  bool MdiChild() const { return false; }
+  TvnSystemMenuSetup MenuSetup() const;
+  const TvnSkinData* MenusSkin() const { return FMenusSkinData ? FMenusSkinData : FSkinData; }
+  void MenuClosingCheck(UINT msg);
+  void InstallMenuFilter();
+  void RemoveMenuFilter();
+  void MenuKeyDown(unsigned key);
 
   TForm* FForm;  // the owner, not owned
   TWndMethod FOldWindowProc;
@@ -196,6 +233,15 @@ private:
   bool FFullDrag = false;
   bool FChangingSkinData = false;
   bool FHoverRunning = false, FMorphRunning = false, FAnimationRunning = false;
+
+  std::unique_ptr<TPopupMenu> FOwnSystemMenu;
+  std::unique_ptr<TPopupMenu> FTrayMenu;
+  TPopupMenu* FSystemMenu = nullptr;         // not owned
+  TvnPopupMenuEngine* FMenuEngine = nullptr;  // not owned
+  bool FInPopupMode = false;
+  bool FInMainMenuMode = false;
+  bool FMenuFilterInstalled = false;
+  std::function<bool(MSG&)> FSavedMessageHandler;
 };
 
 // Makes TvnVeneerForm known to window descriptions with its published properties.

@@ -197,17 +197,6 @@ TEST(WindowCommands, DefaultSystemMenu) {
   EXPECT_EQ(CloseShortCut(true), "Ctrl+F4");
 }
 
-TEST(WindowCommands, MergedSystemMenuOrder) {
-  TvnFrameState maximized;
-  maximized.WindowState = wsMaximized;
-  TvnBorderIcons icons = kDefaultBorderIcons;
-  icons.Include(biMinimizeToTray);
-  const auto names = MergedSystemMenuNames(SystemMenuConditions(maximized, icons, false),
-                                           {"VNR_CLOSE", "MyItem", "VNR_MINITEM", "-", "Other"});
-  EXPECT_EQ(names, (std::vector<std::string>{"VNR_MINITEM", "VNR_RESTORE", "VNR_ROLLUP",
-                                             "VNR_MINTOTRAY", "MyItem", "-", "Other", "VNR_CLOSE"}));
-}
-
 TEST(WindowCommands, ButtonIconsAndHints) {
   EXPECT_EQ(GoverningIcon(cmClose), std::nullopt);
   EXPECT_EQ(GoverningIcon(cmDefault), std::nullopt);

@@ -4,9 +4,11 @@
 #include "skin/form/VeneerForm_win.h"
 
 #include "framework/Application_win.h"
+#include "framework/CodePage.h"
 #include "skin/data/vnIniFile.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataObjects.h"
+#include "skin/data/vnSkinDataResStr.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsRegion.h"
@@ -15,6 +17,7 @@
 
 #include <memory>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -87,6 +90,8 @@ struct TFrameFixture : ::testing::Test {
   TvnVeneerForm* Frame = nullptr;  // owned by the form
   std::unique_ptr<TvnSkinData> Skin;
   long GdiBefore = 0;
+  // The menu-related messages the frame handed on to the form's own (the platform's) handling.
+  std::vector<std::string> ReachedPlatform;
 
   void Make(TFormBorderStyle border, bool skinned) {
     GdiBefore = TvnGdiCount::Live();
@@ -94,6 +99,12 @@ struct TFrameFixture : ::testing::Test {
     Form->SetBorderStyle(border);
     Form->SetText(L"Quillon");
     Form->SetBounds(100, 100, 385, 392);
+    Form->SetWindowProc([this, platform = Form->WindowProc()](TMessage& m) {
+      if (m.Msg == WM_SYSCOMMAND) ReachedPlatform.push_back("syscommand " + std::to_string(m.WParam & 0xFFF0));
+      if (m.Msg == WM_NCRBUTTONDOWN) ReachedPlatform.push_back("right press " + std::to_string(m.WParam));
+      if (m.Msg == WM_CONTEXTMENU) ReachedPlatform.push_back("context menu");
+      platform(m);
+    });
     Frame = TComponent::Create<TvnVeneerForm>(Form.get());
     Frame->SetBorderIcons(TvnBorderIcons{TvnBorderIcon::biSystemMenu, TvnBorderIcon::biMinimize,
                                           TvnBorderIcon::biRollUp});
@@ -288,6 +299,262 @@ TEST_F(TFrameFixture, RepaintsAndActivationsLeaveNoGdiObjects) {
   }
   for (int i = 0; i < 20; ++i) Frame->ApplySkin();
   EXPECT_EQ(TvnGdiCount::Live(), live);
+}
+
+// ---- menus ------------------------------------------------------------------------------------
+
+// Stands in for the popup engine: remembers what it was asked to show and closes like the
+// real one, telling the form.
+struct TFakeMenuEngine : TvnPopupMenuEngine {
+  HWND Form = nullptr;
+  bool Visible = false;
+  std::vector<std::string> Log;
+  std::vector<std::string> Shown;  // names of the items of the last popup
+  TRect Anchor;
+
+  bool Popup(TMenuItem& items, const TRect& anchor, bool, const TvnSkinData*) override {
+    Shown.clear();
+    for (int i = 0; i < items.Count(); ++i) Shown.push_back(items.Items(i)->Name());
+    Anchor = anchor;
+    Visible = items.Count() > 0;
+    Log.push_back("popup");
+    return Visible;
+  }
+  bool MenuVisible() const override { return Visible; }
+  void CloseMenu() override {
+    if (!Visible) return;
+    Visible = false;
+    Log.push_back("close");
+    ::SendMessageW(Form, WM_SKINMENUCLOSED, 0, 0);
+  }
+  void KeyDown(unsigned key) override {
+    Log.push_back("key " + std::to_string(key));
+    if (key == VK_ESCAPE) CloseMenu();
+  }
+};
+
+// Whether the platform's own menu is open on this thread: its menu window, or the thread
+// in a menu loop.
+bool PlatformMenuOpen() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  const bool inMenu = ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) &&
+                      (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
+  HWND popup = ::FindWindowW(L"#32768", nullptr);
+  return inMenu || (popup != nullptr && ::IsWindowVisible(popup));
+}
+
+// While a step runs, a timer looks for a platform menu and ends it, so a fault shows as a
+// failed expectation instead of a hang.
+bool g_platformMenuSeen = false;
+void CALLBACK WatchForPlatformMenu(HWND, UINT, UINT_PTR, DWORD) {
+  if (PlatformMenuOpen()) {
+    g_platformMenuSeen = true;
+    ::EndMenu();
+  }
+}
+
+struct TMenuFixture : TFrameFixture {
+  TFakeMenuEngine Engine;
+  std::vector<std::string> Events;
+  UINT_PTR Watch = 0;
+
+  void MakeWithMenus(bool engine) {
+    Make(TFormBorderStyle::bsSingle, true);
+    Frame->OnSkinMenuOpen = [this](TvnVeneerForm&) { Events.push_back("open"); };
+    Frame->OnSkinMenuClose = [this](TvnVeneerForm&) { Events.push_back("closed"); };
+    Engine.Form = Window();
+    if (engine) Frame->SetMenuEngine(&Engine);
+    g_platformMenuSeen = false;
+    Watch = ::SetTimer(nullptr, 0, 100, WatchForPlatformMenu);
+  }
+  void TearDown() override {
+    if (Watch) ::KillTimer(nullptr, Watch);
+    TFrameFixture::TearDown();
+  }
+  LPARAM OnCaption() {
+    const TRect w = WindowRect();
+    ::SetCursorPos(w.Left + 100, w.Top + 10);
+    return MAKELPARAM(w.Left + 100, w.Top + 10);
+  }
+  // A right click on the caption. The release is queued first: a platform procedure that waited
+  // for it would take it from the queue.
+  bool RightClickOnCaption() {
+    const LPARAM at = OnCaption();
+    ::PostMessageW(Window(), WM_RBUTTONUP, 0, MAKELPARAM(100, -18));
+    ::SendMessageW(Window(), WM_NCRBUTTONDOWN, HTCAPTION, at);
+    MSG msg;
+    const bool releaseWaiting = ::PeekMessageW(&msg, Window(), WM_RBUTTONUP, WM_RBUTTONUP, PM_REMOVE) != FALSE;
+    ::SendMessageW(Window(), WM_NCRBUTTONUP, HTCAPTION, at);
+    Pump(250);
+    return releaseWaiting;
+  }
+};
+
+TEST_F(TMenuFixture, RightClickOnTheCaptionOpensTheSkinnedSystemMenuNeverThePlatformOne) {
+  MakeWithMenus(true);
+  EXPECT_TRUE(RightClickOnCaption()) << "the platform held the mouse for its own system menu";
+  EXPECT_TRUE(ReachedPlatform.empty()) << ReachedPlatform.front();
+  EXPECT_FALSE(g_platformMenuSeen);
+  EXPECT_FALSE(PlatformMenuOpen());
+  EXPECT_EQ(::GetCapture(), nullptr);
+  // The program's border icons: minimize, roll-up, separator, close; at the cursor.
+  EXPECT_EQ(Engine.Shown, (std::vector<std::string>{"VNR_MINITEM", "VNR_ROLLUP", "", "VNR_CLOSE"}));
+  const TRect w = WindowRect();
+  EXPECT_EQ(Engine.Anchor, Rect(w.Left + 100, w.Top + 10, w.Left + 100, w.Top + 10));
+  EXPECT_TRUE(Frame->InPopupMenuMode());
+  EXPECT_EQ(Events, (std::vector<std::string>{"open"}));
+
+  // A press elsewhere closes it and leaves menu mode.
+  ::SendMessageW(Window(), WM_LBUTTONDOWN, 0, MAKELPARAM(50, 50));
+  ::SendMessageW(Window(), WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+  EXPECT_FALSE(Engine.Visible);
+  EXPECT_FALSE(Frame->InPopupMenuMode());
+  EXPECT_EQ(Events, (std::vector<std::string>{"open", "closed"}));
+}
+
+TEST_F(TMenuFixture, WithoutAnEngineNothingShowsAndNoMenuModeStarts) {
+  MakeWithMenus(false);
+  EXPECT_TRUE(RightClickOnCaption());
+  EXPECT_TRUE(ReachedPlatform.empty()) << ReachedPlatform.front();
+  EXPECT_FALSE(g_platformMenuSeen);
+  EXPECT_FALSE(Frame->InPopupMenuMode());
+  EXPECT_TRUE(Events.empty());
+  EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(TMenuFixture, AltF10AndAltSpaceOpenNoPlatformMenuButCloseASkinnedOne) {
+  MakeWithMenus(true);
+  ::SetForegroundWindow(Window());
+  ::SetFocus(Window());
+  // As the keyboard makes them: the platform's default handling turns these into SC_KEYMENU.
+  ::PostMessageW(Window(), WM_SYSKEYDOWN, VK_MENU, 1 | (1 << 29));
+  ::PostMessageW(Window(), WM_SYSKEYUP, VK_MENU, 1 | (3u << 30));
+  Pump(150);
+  ::PostMessageW(Window(), WM_SYSKEYDOWN, VK_F10, 1);
+  ::PostMessageW(Window(), WM_SYSKEYUP, VK_F10, 1 | (3u << 30));
+  Pump(150);
+  ::PostMessageW(Window(), WM_SYSCHAR, ' ', 1 | (1 << 29));
+  Pump(150);
+  for (LPARAM key : {LPARAM(0), LPARAM(' ')}) ::SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, key);
+  ::SendMessageW(Window(), WM_SYSCOMMAND, SC_MOUSEMENU + HTCAPTION, OnCaption());
+  Pump(150);
+  // (Wine opens no menu for a window without a caption even when asked; the platform of the
+  // program may, so the keys must not reach it at all.)
+  EXPECT_TRUE(ReachedPlatform.empty()) << ReachedPlatform.front();
+  EXPECT_FALSE(g_platformMenuSeen);
+  EXPECT_FALSE(PlatformMenuOpen());
+  EXPECT_TRUE(::IsWindowVisible(Window()));
+
+  // Alt with a skinned popup open closes it.
+  Frame->ShowSystemMenu(10, 10);
+  ASSERT_TRUE(Engine.Visible);
+  ::SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  EXPECT_FALSE(Engine.Visible);
+  EXPECT_FALSE(Frame->InPopupMenuMode());
+  EXPECT_EQ(Events, (std::vector<std::string>{"open", "closed"}));
+}
+
+TEST_F(TMenuFixture, AltF4StillClosesTheWindow) {
+  MakeWithMenus(true);
+  ::PostMessageW(Window(), WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
+  Pump(150);
+  EXPECT_EQ(ReachedPlatform, (std::vector<std::string>{"syscommand " + std::to_string(SC_CLOSE)}));
+  EXPECT_FALSE(g_platformMenuSeen);
+  EXPECT_FALSE(::IsWindowVisible(Window()));
+}
+
+TEST_F(TMenuFixture, KeysGoToTheOpenMenuAndEscLeavesMenuMode) {
+  MakeWithMenus(true);
+  TApplication app;  // its message loop carries the menu's key filter
+  int seenByOthers = 0;
+  app.OnMessage = [&](MSG& msg) {
+    if (msg.message == WM_KEYDOWN || msg.message == WM_MOUSEWHEEL) ++seenByOthers;
+    return false;
+  };
+  auto drain = [&] {
+    while (app.ProcessMessage()) {
+    }
+  };
+  Frame->ShowSystemMenu(10, 10);
+  ::PostMessageW(Window(), WM_KEYDOWN, VK_DOWN, 1);
+  ::PostMessageW(Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  drain();
+  EXPECT_EQ(seenByOthers, 0);
+  EXPECT_TRUE(Engine.Visible);
+  ::PostMessageW(Window(), WM_KEYDOWN, VK_ESCAPE, 1);
+  drain();
+  EXPECT_FALSE(Engine.Visible);
+  EXPECT_FALSE(Frame->InPopupMenuMode());
+  EXPECT_EQ(Engine.Log, (std::vector<std::string>{"popup", "key 40", "key 27", "close"}));
+  EXPECT_EQ(Events, (std::vector<std::string>{"open", "closed"}));
+  // The application's own handler is back.
+  ::PostMessageW(Window(), WM_KEYDOWN, VK_DOWN, 1);
+  drain();
+  EXPECT_EQ(seenByOthers, 1);
+}
+
+TEST_F(TMenuFixture, SystemMenuItemsRunTheirCommandsOnTheWindow) {
+  MakeWithMenus(true);
+  auto names = [](TMenuItem* menu) {
+    std::vector<std::string> n;
+    for (int i = 0; i < menu->Count(); ++i) n.push_back(menu->Items(i)->Name());
+    return n;
+  };
+  TMenuItem* menu = Frame->GetSystemMenuItems();
+  ASSERT_EQ(names(menu), (std::vector<std::string>{"VNR_MINITEM", "VNR_ROLLUP", "", "VNR_CLOSE"}));
+  EXPECT_EQ(Utf16ToUtf8(menu->Find("VNR_CLOSE")->Caption), "关闭(&C)");
+  EXPECT_EQ(ShortCutToText(menu->Find("VNR_CLOSE")->ShortCut), "Alt+F4");
+  menu->Find("VNR_ROLLUP")->Click();
+  EXPECT_EQ(WindowRect().Height(), 45);
+  menu = Frame->GetSystemMenuItems();  // rebuilt: restore instead of roll-up
+  ASSERT_EQ(names(menu), (std::vector<std::string>{"VNR_MINITEM", "VNR_RESTORE", "", "VNR_CLOSE"}));
+  menu->Find("VNR_RESTORE")->Click();
+  EXPECT_EQ(WindowRect().Height(), 392);
+
+  // An application's menu gets the standard items merged in, and loses them with the frame.
+  TPopupMenu* own = TComponent::Create<TPopupMenu>(Form.get());
+  own->Items().AddItem("MyItem", u"Mine");
+  Frame->SetSystemMenu(own);
+  EXPECT_EQ(names(Frame->GetSystemMenuItems()),
+            (std::vector<std::string>{"VNR_MINITEM", "VNR_ROLLUP", "MyItem", "VNR_CLOSE"}));
+  Frame->UseDefaultSysMenu = false;
+  Frame->SetSystemMenu(nullptr);
+  Frame->SetSystemMenu(own);
+  EXPECT_EQ(names(Frame->GetSystemMenuItems()), (std::vector<std::string>{"MyItem"}));
+  Form->RemoveAndFree(own);
+  EXPECT_EQ(Frame->SystemMenu(), nullptr);
+  EXPECT_EQ(names(Frame->GetSystemMenuItems()), (std::vector<std::string>{"VNR_MINITEM", "VNR_ROLLUP", "", "VNR_CLOSE"}));
+
+  menu->Find("VNR_CLOSE")->Click();
+  EXPECT_FALSE(::IsWindowVisible(Window()));
+}
+
+TEST_F(TMenuFixture, TrayMenuAndHintsFollowTheResourceStrings) {
+  MakeWithMenus(true);
+  auto describe = [](TMenuItem& menu) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < menu.Count(); ++i) {
+      const TMenuItem& item = *menu.Items(i);
+      lines.push_back(item.Name() + " " + Utf16ToUtf8(item.Caption) +
+                      (item.ShortCut ? " " + ShortCutToText(item.ShortCut) : std::string()));
+    }
+    return lines;
+  };
+  EXPECT_EQ(describe(Frame->TrayMenu().Items()),
+            (std::vector<std::string>{"TRAY_VNR_RESTORE 还原(&R)", " -", "TRAY_VNR_CLOSE 关闭(&C) Alt+F4"}));
+  EXPECT_EQ(Utf16ToUtf8(Frame->Objects().At(1)->ObjectHintText), "关闭");  // the close animation
+
+  TvnResourceStrData strings;
+  strings.SetResStrings({"MI_CLOSECAPTION=&Quit", "CLOSEBUTTON_HINT=Quit"});
+  Skin->SetResourceStrData(&strings);
+  // The skin data here sends no notices of its own; the form hears what a linked one would send.
+  ::SendMessageW(Window(), WM_SKINSTRINGSCHANGED, reinterpret_cast<WPARAM>(Skin.get()), vnSkinNoticeParam);
+  EXPECT_EQ(describe(Frame->TrayMenu().Items()),
+            (std::vector<std::string>{"TRAY_VNR_RESTORE 还原(&R)", " -", "TRAY_VNR_CLOSE &Quit Alt+F4"}));
+  EXPECT_EQ(Utf16ToUtf8(Frame->Objects().At(1)->ObjectHintText), "Quit");
+  EXPECT_EQ(Utf16ToUtf8(Frame->GetSystemMenuItems()->Find("VNR_CLOSE")->Caption), "&Quit");
+  Skin->SetResourceStrData(nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,158 @@
+#include "framework/Menus.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+namespace {
+
+struct TKeyName {
+  std::uint8_t Key;
+  const char* Name;
+};
+
+constexpr TKeyName kKeyNames[] = {
+    {vkBack, "BkSp"},   {vkTab, "Tab"},     {vkReturn, "Enter"}, {vkEscape, "Esc"},
+    {vkSpace, "Space"}, {vkPrior, "PgUp"},  {vkNext, "PgDn"},    {vkEnd, "End"},
+    {vkHome, "Home"},   {vkLeft, "Left"},   {vkUp, "Up"},        {vkRight, "Right"},
+    {vkDown, "Down"},   {vkInsert, "Ins"},  {vkDelete, "Del"},
+};
+
+constexpr struct {
+  TShortCut Bit;
+  const char* Prefix;
+} kModifiers[] = {{scShift, "Shift+"}, {scCtrl, "Ctrl+"}, {scAlt, "Alt+"}};
+
+std::string KeyName(std::uint8_t key) {
+  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
+  if (key >= vkF1 && key <= vkF24) return "F" + std::to_string(key - vkF1 + 1);
+  for (const TKeyName& k : kKeyNames)
+    if (k.Key == key) return k.Name;
+  return {};
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+}  // namespace
+
+std::string ShortCutToText(TShortCut shortCut) {
+  const std::string key = KeyName(static_cast<std::uint8_t>(shortCut & 0xFF));
+  if (key.empty()) return {};
+  std::string text;
+  for (const auto& m : kModifiers)
+    if (shortCut & m.Bit) text += m.Prefix;
+  return text + key;
+}
+
+TShortCut TextToShortCut(std::string_view text) {
+  TShortCut modifiers = scNone;
+  for (bool found = true; found;) {
+    found = false;
+    for (const auto& m : kModifiers) {
+      const std::string_view prefix(m.Prefix);
+      if (text.size() > prefix.size() && SameText(text.substr(0, prefix.size()), prefix)) {
+        modifiers |= m.Bit;
+        text.remove_prefix(prefix.size());
+        found = true;
+      }
+    }
+  }
+  for (int key = 1; key <= 0xFF; ++key) {
+    const std::string name = KeyName(static_cast<std::uint8_t>(key));
+    if (!name.empty() && SameText(name, text)) return ShortCut(static_cast<std::uint8_t>(key), modifiers);
+  }
+  return scNone;
+}
+
+// ---- TMenuItem --------------------------------------------------------------------------------
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+
+TMenuItem::~TMenuItem() {
+  if (FParent) std::erase(FParent->FItems, this);
+  Clear();
+}
+
+void TMenuItem::Click() {
+  if (Enabled && OnClick) OnClick(this);
+}
+
+TMenuItem* TMenuItem::Items(int index) const {
+  if (index < 0 || index >= Count()) throw std::out_of_range("menu item index out of range");
+  return FItems[static_cast<std::size_t>(index)];
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+  const auto it = std::find(FItems.begin(), FItems.end(), item);
+  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+}
+
+TMenuItem* TMenuItem::Find(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  for (TMenuItem* item : FItems)
+    if (item->Name() == name) return item;
+  return nullptr;
+}
+
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+  if (item == nullptr) throw std::invalid_argument("no menu item to insert");
+  for (const TMenuItem* p = this; p; p = p->FParent)
+    if (p == item) throw std::invalid_argument("a menu item cannot contain itself");
+  const int count = Count() - (item->FParent == this ? 1 : 0);
+  if (index < 0 || index > count) throw std::out_of_range("menu item index out of range");
+  if (item->FParent) item->FParent->Remove(item);
+  FItems.insert(FItems.begin() + index, item);
+  item->FParent = this;
+}
+
+TMenuItem* TMenuItem::AddItem(std::string name, std::u16string caption, TNotifyEvent onClick,
+                              TShortCut shortCut, int index) {
+  auto item = std::make_unique<TMenuItem>(nullptr);
+  item->SetName(std::move(name));
+  item->Caption = std::move(caption);
+  item->OnClick = std::move(onClick);
+  item->ShortCut = shortCut;
+  Insert(index < 0 ? Count() : index, item.get());
+  return item.release();  // owned by this item from now on
+}
+
+TMenuItem* TMenuItem::AddSeparator(int index) { return AddItem({}, u"-", {}, scNone, index); }
+
+void TMenuItem::Remove(TMenuItem* item) {
+  const auto it = std::find(FItems.begin(), FItems.end(), item);
+  if (it == FItems.end()) return;
+  FItems.erase(it);
+  item->FParent = nullptr;
+}
+
+void TMenuItem::Delete(int index) {
+  TMenuItem* item = Items(index);
+  Remove(item);
+  FreeItem(item);
+}
+
+void TMenuItem::Clear() {
+  while (!FItems.empty()) {
+    TMenuItem* item = FItems.back();
+    FItems.pop_back();
+    item->FParent = nullptr;
+    FreeItem(item);
+  }
+}
+
+void TMenuItem::FreeItem(TMenuItem* item) {
+  if (TComponent* owner = item->Owner()) owner->RemoveAndFree(item);
+  else delete item;
+}
+
+// ---- TPopupMenu -------------------------------------------------------------------------------
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
+
+TPopupMenu::~TPopupMenu() = default;

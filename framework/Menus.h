@@ -1,0 +1,102 @@
+#pragma once
+// Menus: the content of a menu (its items with names, captions, shortcuts, states, sub-items
+// and click actions), apart from whatever shows it on the screen. A separator is an item whose
+// caption is "-".
+//
+// Ownership: a sub-item without a component owner belongs to the item it was added to, which
+// frees it on Delete, Clear or its own destruction. A sub-item that has a component owner (an
+// item read from a window description, owned by its form) is freed by that owner and leaves
+// its parent item by itself when it goes.
+#include "framework/Component.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A key with its modifiers: the platform's virtual key code in the low byte, the modifiers in
+// the high bits. 0 is no shortcut.
+using TShortCut = std::uint16_t;
+constexpr TShortCut scNone = 0;
+constexpr TShortCut scShift = 0x2000;
+constexpr TShortCut scCtrl = 0x4000;
+constexpr TShortCut scAlt = 0x8000;
+
+// The platform's virtual key codes of the keys shortcut texts name (letters and digits are
+// their upper-case characters).
+enum TVirtualKey : std::uint8_t {
+  vkBack = 0x08, vkTab = 0x09, vkReturn = 0x0D, vkEscape = 0x1B, vkSpace = 0x20,
+  vkPrior = 0x21, vkNext = 0x22, vkEnd = 0x23, vkHome = 0x24,
+  vkLeft = 0x25, vkUp = 0x26, vkRight = 0x27, vkDown = 0x28,
+  vkInsert = 0x2D, vkDelete = 0x2E, vkF1 = 0x70, vkF4 = 0x73, vkF10 = 0x79, vkF24 = 0x87,
+};
+
+constexpr TShortCut ShortCut(std::uint8_t key, TShortCut modifiers) {
+  return static_cast<TShortCut>(key | modifiers);
+}
+// "Ctrl+F4", "Shift+Ctrl+Del", "Alt+A"; the empty text for none or a key without a name.
+std::string ShortCutToText(TShortCut shortCut);
+// The reverse, without regard to case; scNone for a text that names no shortcut.
+TShortCut TextToShortCut(std::string_view text);
+
+class TMenuItem : public TComponent {
+public:
+  explicit TMenuItem(TComponent* owner = nullptr);
+  ~TMenuItem() override;
+
+  std::u16string Caption;  // "&" marks the access key; "-" makes a separator
+  TShortCut ShortCut = scNone;
+  bool Enabled = true;
+  bool Visible = true;
+  bool Checked = false;
+  TNotifyEvent OnClick;  // the sender is the item
+
+  bool IsLine() const { return Caption == u"-"; }
+  // Runs OnClick when the item is enabled.
+  void Click();
+
+  // ---- sub-items ----
+  TMenuItem* Parent() const { return FParent; }
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TMenuItem* Items(int index) const;  // std::out_of_range outside 0..Count-1
+  int IndexOf(const TMenuItem* item) const;  // -1 when not a sub-item
+  // The first sub-item with this component name (not searched deeper), or none.
+  TMenuItem* Find(std::string_view name) const;
+
+  // Adds item at the end or at index (0..Count). An item that sits in another menu leaves it
+  // first. std::invalid_argument for no item, the item itself or one of its parents (a menu
+  // cannot contain itself); std::out_of_range for a bad index.
+  void Add(TMenuItem* item);
+  void Insert(int index, TMenuItem* item);
+  // Makes a new sub-item owned by this one and appends it (or inserts it at index).
+  TMenuItem* AddItem(std::string name, std::u16string caption, TNotifyEvent onClick = {},
+                     TShortCut shortCut = scNone, int index = -1);
+  TMenuItem* AddSeparator(int index = -1);
+  // Takes item out of the sub-items without freeing it; the caller then frees an item
+  // without an owner. Nothing happens when it is not a sub-item.
+  void Remove(TMenuItem* item);
+  // Frees the sub-item at index, or every sub-item.
+  void Delete(int index);
+  void Clear();
+
+private:
+  static void FreeItem(TMenuItem* item);
+
+  TMenuItem* FParent = nullptr;       // not owned
+  std::vector<TMenuItem*> FItems;     // see the ownership note at the top
+};
+
+// A popup menu component: a root item whose sub-items are the menu. Something that shows
+// popups reads it; this class only holds the content.
+class TPopupMenu : public TComponent {
+public:
+  explicit TPopupMenu(TComponent* owner = nullptr);
+  ~TPopupMenu() override;
+
+  TMenuItem& Items() { return *FItems; }
+  const TMenuItem& Items() const { return *FItems; }
+
+private:
+  std::unique_ptr<TMenuItem> FItems;
+};

@@ -1,0 +1,140 @@
+#include "framework/Menus.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Names(const TMenuItem& menu) {
+  std::vector<std::string> names;
+  for (int i = 0; i < menu.Count(); ++i) names.push_back(menu.Items(i)->Name());
+  return names;
+}
+
+// Counts its own destructions, to see who frees what.
+struct TCountedItem : TMenuItem {
+  explicit TCountedItem(TComponent* owner, int* freed) : TMenuItem(owner), Freed(freed) {}
+  ~TCountedItem() override { ++*Freed; }
+  int* Freed;
+};
+
+TEST(ShortCuts, TextBothWays) {
+  const struct {
+    TShortCut ShortCut;
+    const char* Text;
+  } cases[] = {
+      {ShortCut(vkF4, scAlt), "Alt+F4"},
+      {ShortCut(vkF4, scCtrl), "Ctrl+F4"},
+      {ShortCut(vkDelete, scShift | scCtrl), "Shift+Ctrl+Del"},
+      {ShortCut('A', scCtrl), "Ctrl+A"},
+      {ShortCut('7', scNone), "7"},
+      {ShortCut(vkF24, scAlt), "Alt+F24"},
+      {ShortCut(vkReturn, scNone), "Enter"},
+      {ShortCut(vkPrior, scShift), "Shift+PgUp"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ShortCutToText(c.ShortCut), c.Text);
+    EXPECT_EQ(TextToShortCut(c.Text), c.ShortCut) << c.Text;
+  }
+  EXPECT_EQ(TextToShortCut("alt+f4"), ShortCut(vkF4, scAlt));
+  EXPECT_EQ(ShortCutToText(scNone), "");
+  EXPECT_EQ(ShortCutToText(ShortCut(0xFF, scAlt)), "");  // a key without a name
+  for (const char* bad : {"", "Alt+", "Alt", "F25", "Ctrl+Nothing", "Alt+F4x"})
+    EXPECT_EQ(TextToShortCut(bad), scNone) << bad;
+}
+
+TEST(MenuItems, AddInsertFindRemoveAndOrder) {
+  TMenuItem root;
+  TMenuItem* a = root.AddItem("A", u"&Alpha");
+  TMenuItem* c = root.AddItem("C", u"Gamma");
+  TMenuItem* b = root.AddItem("B", u"Beta", {}, scNone, 1);
+  TMenuItem* line = root.AddSeparator(0);
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"", "A", "B", "C"}));
+  EXPECT_TRUE(line->IsLine());
+  EXPECT_FALSE(a->IsLine());
+  EXPECT_EQ(root.Find("B"), b);
+  EXPECT_EQ(root.Find(""), nullptr);  // separators have no name to find them by
+  EXPECT_EQ(root.Find("Z"), nullptr);
+  EXPECT_EQ(root.IndexOf(c), 3);
+  EXPECT_EQ(b->Parent(), &root);
+
+  // Moving an item inside its own menu, to its last place.
+  root.Insert(3, a);
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"", "B", "C", "A"}));
+
+  // A sub-menu; the item leaves its old place when it moves there.
+  TMenuItem* sub = root.AddItem("Sub", u"More");
+  sub->Add(c);
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"", "B", "A", "Sub"}));
+  EXPECT_EQ(c->Parent(), sub);
+  EXPECT_EQ(root.Find("C"), nullptr);  // only the direct sub-items
+  EXPECT_THROW(c->Add(&root), std::invalid_argument);  // would contain itself
+  EXPECT_THROW(sub->Add(sub), std::invalid_argument);
+  EXPECT_THROW(root.Add(nullptr), std::invalid_argument);
+  TMenuItem loose;
+  EXPECT_THROW(root.Insert(6, &loose), std::out_of_range);
+  EXPECT_EQ(loose.Parent(), nullptr);
+  EXPECT_THROW(root.Items(4), std::out_of_range);
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"", "B", "A", "Sub"}));
+
+  // Remove keeps the item alive for the caller.
+  root.Remove(b);
+  EXPECT_EQ(b->Parent(), nullptr);
+  EXPECT_EQ(root.Count(), 3);
+  root.Remove(b);  // not a sub-item any more: nothing
+  delete b;
+}
+
+TEST(MenuItems, TheParentFreesTheItemsItOwnsAndOwnedItemsLeaveByThemselves) {
+  int freed = 0;
+  {
+    TComponent form;  // owns one item, as a window description would
+    auto* root = new TMenuItem;
+    root->Add(new TCountedItem(nullptr, &freed));
+    root->Add(new TCountedItem(nullptr, &freed));
+    auto* formItem = TComponent::Create<TCountedItem>(&form, &freed);
+    formItem->SetName("FormItem");
+    root->Insert(0, formItem);
+    root->Delete(1);  // an item of the menu's own
+    EXPECT_EQ(freed, 1);
+    EXPECT_EQ(root->Count(), 2);
+
+    // The form frees its item first: it leaves the menu, which keeps working.
+    form.RemoveAndFree(formItem);
+    EXPECT_EQ(freed, 2);
+    EXPECT_EQ(root->Count(), 1);
+    EXPECT_EQ(root->Find("FormItem"), nullptr);
+
+    // Clear frees an item the form owns through the form.
+    auto* again = TComponent::Create<TCountedItem>(&form, &freed);
+    root->Add(again);
+    root->Clear();
+    EXPECT_EQ(freed, 4);
+    EXPECT_EQ(form.ComponentCount(), 0);
+    EXPECT_EQ(root->Count(), 0);
+
+    root->Add(new TCountedItem(nullptr, &freed));
+    TMenuItem* nested = root->AddItem("N", u"N");
+    nested->Add(new TCountedItem(nullptr, &freed));
+    delete root;  // frees its whole tree
+    EXPECT_EQ(freed, 6);
+  }
+}
+
+TEST(MenuItems, ClickRunsOnlyWhenEnabled) {
+  TPopupMenu menu;
+  std::vector<TComponent*> senders;
+  TMenuItem* item = menu.Items().AddItem("Go", u"Go", [&](TComponent* s) { senders.push_back(s); });
+  item->Click();
+  item->Enabled = false;
+  item->Click();
+  EXPECT_EQ(senders, (std::vector<TComponent*>{item}));
+  TMenuItem* silent = menu.Items().AddItem("Silent", u"Silent");
+  silent->Click();  // no handler: nothing
+  EXPECT_EQ(senders.size(), 1u);
+}
+
+}  // namespace
