@@ -333,8 +333,10 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         Previous(m);
         if (m.WParam == SIZE_MINIMIZED) return;
         RememberSize();
-        if (!FSkinSupport) RepaintFrame();
-        else if (FWidth >= MinTrackWidth() && FHeight >= MinTrackHeight()) UpdateFrame(true);
+        // The platform repaints the frame of a window whose size changed; painting it here as
+        // well would paint every size twice. The new region is set without a repaint of its own.
+        if (FSkinSupport && FWidth >= MinTrackWidth() && FHeight >= MinTrackHeight())
+          UpdateFrame(true, false);
         return;
       case WM_ACTIVATE:
         FFormActive = LOWORD(m.WParam) != WA_INACTIVE;
@@ -674,21 +676,21 @@ void TvnVeneerForm::Layout() {
   FObjects.LayoutObjects(FFrameSkin, FGeometry, FShowIcon, SmallIconSize());
 }
 
-void TvnVeneerForm::UpdateFrame(bool layout) {
+void TvnVeneerForm::UpdateFrame(bool layout, bool repaint) {
   if (ComponentState().Designing || !FSkinSupport) return;
   FGeometry = CalcFrameGeometry(FFrameSkin, FWidth, FHeight);
   if (layout) FObjects.LayoutObjects(FFrameSkin, FGeometry, FShowIcon, SmallIconSize());
-  ApplyWindowRegion(layout);
-  if (!FHasRegion) RepaintFrame();  // setting a region repaints by itself
+  ApplyWindowRegion(layout, repaint);
+  if (!FHasRegion && repaint) RepaintFrame();  // setting a region repaints by itself
 }
 
-void TvnVeneerForm::ApplyWindowRegion(bool rebuild) {
+void TvnVeneerForm::ApplyWindowRegion(bool rebuild, bool redraw) {
   HWND window = Window();
   if (!window) return;
   const bool hasMask = FSkinData != nullptr && !FSkinData->SkinEmpty && !FSkinData->Mask.IsEmpty();
   if (FForm->BorderStyle() == TFormBorderStyle::bsNone || !FSkinSupport || !hasMask) {
     if (FHasRegion) {
-      ::SetWindowRgn(window, nullptr, TRUE);  // the window releases the region it held
+      ::SetWindowRgn(window, nullptr, redraw ? TRUE : FALSE);  // the window releases the region it held
       FHasRegion = false;
     }
     FMaskStrips = TvnMaskStrips{};
@@ -721,7 +723,7 @@ void TvnVeneerForm::ApplyWindowRegion(bool rebuild) {
     TvnOwnedRegion piece = TvnCounted<TvnOwnedRegion>(RegionFromData(data));
     if (piece) ::CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
   }  // each strip region is deleted here, once united
-  GiveRegionToWindow(window, std::move(region), true);
+  GiveRegionToWindow(window, std::move(region), redraw);
   FHasRegion = true;
 }
 

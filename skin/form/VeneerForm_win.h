@@ -92,7 +92,9 @@ public:
 
   // ---- operations ----
   void ApplySkin();
-  void UpdateFrame(bool layout);
+  // Recomputes the geometry (and the layout), sets the region; repaints the frame unless the
+  // caller knows the platform is about to repaint it anyway.
+  void UpdateFrame(bool layout, bool repaint = true);
   void UpdateButtonsVisibility();
   void UpdateObjectHints();
   void ResetObjectStates() { FObjects.ResetObjectStates(); }
@@ -188,7 +190,7 @@ private:
   void PaintSkinFrame();
   void PaintDefaultFrame();
   void PaintClientBackground(HDC dc);
-  void ApplyWindowRegion(bool rebuild);
+  void ApplyWindowRegion(bool rebuild, bool redraw = true);
   void Layout();
   void TrackActiveObject(TPoint p, bool hover) { FObjects.TrackActiveObject(p, hover, IsFormActive()); }
   TvnMouseCapture Capture();

@@ -289,6 +289,34 @@ TEST_F(TFrameFixture, DoubleClickOnAButtonIsASecondClickAndGivesTheMouseBack) {
   EXPECT_EQ(WindowRect().Height(), 392);
 }
 
+// Counts the frame paints a window receives, ahead of every procedure the form has.
+struct TFramePaintCounter {
+  static inline int Count = 0;
+  static inline WNDPROC Previous = nullptr;
+  static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCPAINT) ++Count;
+    return ::CallWindowProcW(Previous, w, msg, wp, lp);
+  }
+  explicit TFramePaintCounter(HWND w) : Window(w) {
+    Previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFramePaintCounter::Proc)));
+  }
+  ~TFramePaintCounter() { ::SetWindowLongPtrW(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Previous)); }
+  HWND Window;
+};
+
+TEST_F(TFrameFixture, ResizingPaintsTheFrameOncePerSize) {
+  Make(TFormBorderStyle::bsSizeable, true);
+  TFramePaintCounter counter(Window());
+  for (const auto& [w, h] : {std::pair{400, 300}, std::pair{640, 480}, std::pair{250, 200}, std::pair{800, 600}}) {
+    TFramePaintCounter::Count = 0;
+    ::SetWindowPos(Window(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(50);
+    EXPECT_EQ(TFramePaintCounter::Count, 1) << "frame paints at " << w << " x " << h;
+    EXPECT_EQ(WindowRect().Width(), w);
+  }
+}
+
 TEST_F(TFrameFixture, RepaintsAndActivationsLeaveNoGdiObjects) {
   Make(TFormBorderStyle::bsSizeable, true);
   const long live = TvnGdiCount::Live();
