@@ -221,12 +221,21 @@ TEST_F(TFrameFixture, HoverPlaysTheCloseAnimationAndLeavingRunsItBack) {
   ::SetCursorPos(w.Left + 371, w.Top + 12);
   EXPECT_EQ(Hit(371, 12), HTOBJECT_CODE);
   std::vector<int> frames;
+  std::vector<DWORD> reached;
   const DWORD start = ::GetTickCount();
   while (::GetTickCount() - start < 600) {
     Pump(10);
-    if (frames.empty() || frames.back() != close->CurrentFrame) frames.push_back(close->CurrentFrame);
+    if (frames.empty() || frames.back() != close->CurrentFrame) {
+      frames.push_back(close->CurrentFrame);
+      reached.push_back(::GetTickCount());
+    }
   }
   EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5}));
+  // The skin's interval is 50 ms: frames 2 to 5 lie at least three intervals apart (a lower
+  // bound only; a busy machine may be later, never earlier).
+  if (reached.size() == 5) {
+    EXPECT_GE(reached[4] - reached[1], 3u * 50u - 20u);
+  }
   ::SetCursorPos(w.Left + 200, w.Top + 200);
   Pump(600);
   EXPECT_EQ(close->CurrentFrame, 1);
@@ -315,6 +324,75 @@ TEST_F(TFrameFixture, ResizingPaintsTheFrameOncePerSize) {
     EXPECT_EQ(TFramePaintCounter::Count, 1) << "frame paints at " << w << " x " << h;
     EXPECT_EQ(WindowRect().Width(), w);
   }
+}
+
+TEST_F(TFrameFixture, MaximizeFillsTheWorkAreaStaysPutAndRestores) {
+  Make(TFormBorderStyle::bsSizeable, true);
+  Frame->SetBorderIcons(kDefaultBorderIcons);
+  const TRect before = WindowRect();
+  RECT work;
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
+  // A work area that covers the whole screen leaves one pixel free on every side, so that a
+  // hidden taskbar can still be reached.
+  const TRect expected = work.left == 0 && work.top == 0 && work.right == sw && work.bottom == sh
+                             ? Rect(1, 1, sw - 1, sh - 1)
+                             : Rect(work.left, work.top, work.right, work.bottom);
+  // A caption double-click on a sizeable window with the maximize icon maximizes it.
+  ::SendMessageW(Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(before.Left + 100, before.Top + 10));
+  EXPECT_EQ(Frame->FrameState().WindowState, wsMaximized);
+  EXPECT_EQ(WindowRect(), expected);
+
+  // Dragging it: the proposed rectangle is replaced by where it is.
+  RECT proposed{10, 20, 10 + expected.Width(), 20 + expected.Height()};
+  ::SendMessageW(Window(), WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&proposed));
+  EXPECT_EQ(Rect(proposed.left, proposed.top, proposed.right, proposed.bottom), expected);
+
+  ::SendMessageW(Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(expected.Left + 100, expected.Top + 10));
+  EXPECT_EQ(Frame->FrameState().WindowState, wsNormal);
+  EXPECT_EQ(WindowRect(), before);
+}
+
+TEST_F(TFrameFixture, MagneticEdgesAndSizeLimits) {
+  Make(TFormBorderStyle::bsSizeable, true);
+  Frame->Magnetic = true;
+  RECT work;
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const TRect w = WindowRect();
+  RECT near4{work.left + 4, 200, work.left + 4 + w.Width(), 200 + w.Height()};
+  ::SendMessageW(Window(), WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&near4));
+  EXPECT_EQ(near4.left, work.left);
+  EXPECT_EQ(near4.right, work.left + w.Width());
+  RECT away5{work.left + 5, 200, work.left + 5 + w.Width(), 200 + w.Height()};
+  ::SendMessageW(Window(), WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&away5));
+  EXPECT_EQ(away5.left, work.left + 5);
+
+  // The skin's picture is the smallest frame; the work area the largest.
+  MINMAXINFO info{};
+  ::SendMessageW(Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 191);
+  EXPECT_EQ(info.ptMinTrackSize.y, 45);
+  EXPECT_EQ(info.ptMaxTrackSize.x, work.right - work.left);
+  EXPECT_EQ(info.ptMaxTrackSize.y, work.bottom - work.top);
+  Frame->MinWidth = 300;
+  Frame->MaxHeight = 500;
+  ::SendMessageW(Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 300);
+  EXPECT_EQ(info.ptMaxTrackSize.y, 500);
+}
+
+TEST_F(TFrameFixture, PointsLeftOfAndAboveThePrimaryScreenAreReadSigned) {
+  Make(TFormBorderStyle::bsSingle, true);
+  ::SetWindowPos(Window(), nullptr, -300, -200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_EQ(WindowRect().Left, -300);
+  EXPECT_EQ(Hit(200, 200), HTCLIENT);
+  EXPECT_EQ(Hit(200, 12), HTCAPTION);
+  EXPECT_EQ(Hit(371, 12), HTOBJECT_CODE);
+  // A press on the close button there reaches the button.
+  const LPARAM onClose = MAKELPARAM(static_cast<WORD>(-300 + 371), static_cast<WORD>(-200 + 12));
+  ::SendMessageW(Window(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, onClose);
+  EXPECT_EQ(::GetCapture(), Window());
+  ::ReleaseCapture();
 }
 
 TEST_F(TFrameFixture, RepaintsAndActivationsLeaveNoGdiObjects) {
