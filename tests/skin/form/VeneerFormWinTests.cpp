@@ -12,9 +12,13 @@
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsRegion.h"
+#include "framework/Bmp.h"
+#include "framework/Stream.h"
+#include "tests/support/WindowCapture_win.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -157,6 +161,32 @@ TEST_F(TFrameFixture, DefaultLookInsetsHitCodesAndButtons) {
   // The close button sits at the right end of the caption (17 pixels, top 4).
   EXPECT_EQ(Frame->Objects().At(0)->ObjectRect, Rect(w.Width() - 20, 4, w.Width() - 3, 21));
   EXPECT_EQ(Hit(w.Width() - 10, 10), HTOBJECT_CODE);
+
+}
+
+// A fixed-size window: under Wine (x11drv) a sizeable window without a region leaves its
+// sizing border to the X window manager, so those pixels are not the window's to read back.
+TEST_F(TFrameFixture, DefaultLookPaintsThreeRingsAndAFlatCaption) {
+  Make(TFormBorderStyle::bsSingle, false);
+  const TRect w = WindowRect();
+  // Three rings inward from the window's edge, the caption bar in the face colour with its
+  // grip lines and the caption text in the middle.
+  ::SendMessageW(Window(), WM_NCPAINT, 0, 0);
+  Pump(50);
+  const TPixelBitmap shot = Capture(Window());
+  WriteFileBytes(std::filesystem::path(QUILLON_BINARY_DIR) / "default-look.bmp", EncodeBmp(shot));
+  auto sys = [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); };
+  EXPECT_EQ(shot.GetPixel(100, 0), sys(COLOR_3DLIGHT));
+  EXPECT_EQ(shot.GetPixel(0, 100), sys(COLOR_3DLIGHT));
+  EXPECT_EQ(shot.GetPixel(w.Width() - 1, 100), sys(COLOR_3DDKSHADOW));
+  EXPECT_EQ(shot.GetPixel(100, w.Height() - 1), sys(COLOR_3DDKSHADOW));
+  EXPECT_EQ(shot.GetPixel(100, 1), sys(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(shot.GetPixel(w.Width() - 2, 100), sys(COLOR_BTNSHADOW));
+  EXPECT_EQ(shot.GetPixel(2, 100), sys(COLOR_BTNFACE));
+  EXPECT_EQ(shot.GetPixel(w.Width() - 3, 100), sys(COLOR_BTNFACE));
+  EXPECT_EQ(shot.GetPixel(100, 3), sys(COLOR_BTNFACE));  // the caption bar's first row
+  EXPECT_EQ(shot.GetPixel(40, 3 + 2), sys(COLOR_BTNHIGHLIGHT));  // first grip line
+  EXPECT_EQ(shot.GetPixel(40, 3 + 3), sys(COLOR_BTNSHADOW));
 }
 
 TEST_F(TFrameFixture, SkinnedFrameSizesRegionAndHitCodes) {

@@ -1,0 +1,33 @@
+#pragma once
+// Test support: what a window shows on the screen, read back as a pixel bitmap.
+#include "framework/PixelBitmap.h"
+
+#include <windows.h>
+
+// The window's pixels as they are on the screen (non-client area included).
+inline TPixelBitmap Capture(HWND window) {
+  RECT r;
+  ::GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = ::GetWindowDC(window);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP dib = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, dib);
+  ::BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  ::GdiFlush();
+  TPixelBitmap image(w, h);
+  const auto* px = static_cast<const std::uint32_t*>(bits);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const std::uint32_t rgb = px[y * w + x];  // 0x00RRGGBB in a 32-bit DIB
+      image.SetPixel(x, y, ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
+    }
+  ::SelectObject(memory, old);
+  ::DeleteObject(dib);
+  ::DeleteDC(memory);
+  ::ReleaseDC(window, screen);
+  return image;
+}
