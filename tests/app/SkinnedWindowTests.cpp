@@ -10,7 +10,7 @@
 #include "framework/Stream.h"
 #include "skin/form/SkinCaptionObject.h"
 #include "skin/form/VeneerForm_win.h"
-#include "tests/support/WindowCapture_win.h"
+#include "tests/support/WindowTesting_win.h"
 #include "tools/skintool/Skintool.h"
 
 #include <gtest/gtest.h>
@@ -43,17 +43,6 @@ std::string ReadText(const std::filesystem::path& path) {
   return s.str();
 }
 
-void Pump(int ms) {
-  const DWORD end = ::GetTickCount() + static_cast<DWORD>(ms);
-  while (static_cast<int>(end - ::GetTickCount()) > 0) {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-    ::Sleep(5);
-  }
-}
 
 std::string Skintool(std::vector<std::string> args) {
   std::ostringstream out, err;
@@ -131,6 +120,18 @@ protected:
   }
   int Hit(int x, int y) {
     return static_cast<int>(::SendMessageW(Window(), WM_NCHITTEST, 0, ScreenPoint(x, y)));
+  }
+  // A left click on a frame object as the platform delivers it: the pointer over it (the hover
+  // timer makes it the hot object), the press, and the release while the window holds the mouse.
+  void ClickObject(int index) {
+    const TRect o = Frame->Objects().At(index)->ObjectRect;
+    const int x = o.Left + o.Width() / 2, y = o.Top + o.Height() / 2;
+    const RECT r = Bounds();
+    ::SetCursorPos(r.left + x, r.top + y);
+    ASSERT_EQ(Hit(x, y), HTOBJECT_CODE);
+    Pump(80);
+    ::SendMessageW(Window(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, ScreenPoint(x, y));
+    ::SendMessageW(Window(), WM_LBUTTONUP, 0, 0);
   }
   // The frame's pixels of the capture differ from the rendering only where frame objects are
   // drawn; returns how many frame pixels differ elsewhere (and names the first).
@@ -242,14 +243,8 @@ TEST_F(SkinnedWindowTest, ActiveAndInactiveFramesMatchTheRenderingAndTheCaptionC
 }
 
 TEST_F(SkinnedWindowTest, MinimizeButtonPutsItOnTheTaskbarAndTheTaskbarRestoresIt) {
-  const TRect minimize = Frame->Objects().At(3)->ObjectRect;
-  const int x = minimize.Left + minimize.Width() / 2, y = minimize.Top + minimize.Height() / 2;
   const RECT before = Bounds();
-  ::SetCursorPos(before.left + x, before.top + y);
-  ASSERT_EQ(Hit(x, y), HTOBJECT_CODE);
-  Pump(80);
-  ::SendMessageW(Window(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, ScreenPoint(x, y));
-  ::SendMessageW(Window(), WM_LBUTTONUP, 0, 0);
+  ClickObject(3);  // minimize
   Pump(100);
   EXPECT_TRUE(::IsIconic(Window()));
   // The main window minimizes the application: the frame's own state stays normal.
@@ -268,14 +263,7 @@ TEST_F(SkinnedWindowTest, MinimizeButtonPutsItOnTheTaskbarAndTheTaskbarRestoresI
 }
 
 TEST_F(SkinnedWindowTest, RollUpButtonAndCaptionDoubleClickFoldToTheFrame) {
-  const TRect rollUp = Frame->Objects().At(4)->ObjectRect;
-  const int x = rollUp.Left + rollUp.Width() / 2, y = rollUp.Top + rollUp.Height() / 2;
-  const RECT r = Bounds();
-  ::SetCursorPos(r.left + x, r.top + y);
-  ASSERT_EQ(Hit(x, y), HTOBJECT_CODE);
-  Pump(80);
-  ::SendMessageW(Window(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, ScreenPoint(x, y));
-  ::SendMessageW(Window(), WM_LBUTTONUP, 0, 0);
+  ClickObject(4);  // roll-up
   EXPECT_TRUE(Frame->FrameState().RolledUp);
   EXPECT_EQ(Bounds().bottom - Bounds().top, 392 - 347);
 

@@ -14,7 +14,7 @@
 #include "skin/imaging/vnUtilsRegion.h"
 #include "framework/Bmp.h"
 #include "framework/Stream.h"
-#include "tests/support/WindowCapture_win.h"
+#include "tests/support/WindowTesting_win.h"
 
 #include <gtest/gtest.h>
 
@@ -28,17 +28,6 @@
 namespace {
 
 
-void Pump(int ms) {
-  const DWORD end = ::GetTickCount() + static_cast<DWORD>(ms);
-  while (static_cast<int>(end - ::GetTickCount()) > 0) {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-    ::Sleep(5);
-  }
-}
 
 // A skin shaped like the program's own: [FORMINFO] of the embedded skin on a 191 x 135
 // picture, a mask that cuts the four outer corner pixels, a caption and four caption buttons

@@ -1,8 +1,22 @@
 #pragma once
-// Test support: what a window shows on the screen, read back as a pixel bitmap.
+// Test support for real windows: running the message loop for a while, and what a window shows
+// on the screen read back as a pixel bitmap.
 #include "framework/PixelBitmap.h"
 
 #include <windows.h>
+
+// Dispatches every message that arrives during ms milliseconds.
+inline void Pump(int ms) {
+  const DWORD end = ::GetTickCount() + static_cast<DWORD>(ms);
+  while (static_cast<int>(end - ::GetTickCount()) > 0) {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    ::Sleep(5);
+  }
+}
 
 // The window's pixels as they are on the screen (non-client area included).
 inline TPixelBitmap Capture(HWND window) {
