@@ -2,6 +2,7 @@
 
 #include "framework/CodePage.h"
 #include "framework/Forms_win.h"
+#include "framework/Menus.h"
 #include "framework/StdCtrls_win.h"
 
 #include <stdexcept>
@@ -129,6 +130,7 @@ std::vector<TPropertyInfo> EditProperties() {
 }  // namespace
 
 void RegisterFrameworkClasses(TClassRegistry& registry) {
+  RegisterMenuClasses(registry);
   TClassInfo winControl;
   winControl.Name = "TWinControl";
   winControl.IsInstance = InstanceOf<TWinControl>();

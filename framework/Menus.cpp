@@ -1,5 +1,8 @@
 #include "framework/Menus.h"
 
+#include "framework/ClassRegistry.h"
+#include "framework/CodePage.h"
+
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
@@ -156,3 +159,37 @@ void TMenuItem::FreeItem(TMenuItem* item) {
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
 
 TPopupMenu::~TPopupMenu() = default;
+
+// ---- window descriptions ----------------------------------------------------------------------
+
+void RegisterMenuClasses(TClassRegistry& registry) {
+  using I = TMenuItem;
+  registry.Register(ComponentClass<TPopupMenu>("TPopupMenu"));
+  TClassInfo item = ComponentClass<I>("TMenuItem", {
+      ValueProperty<I>("Caption", [](I& c, const TDescValue& v) { c.Caption = Utf8ToUtf16(v.AsString()); }),
+      ValueProperty<I>("ShortCut", [](I& c, const TDescValue& v) {
+        if (v.Kind == TDescValueKind::String) {
+          c.ShortCut = TextToShortCut(v.AsString());
+          if (c.ShortCut == scNone && !v.AsString().empty())
+            throw std::invalid_argument("\"" + v.AsString() + "\" is not a shortcut");
+          return;
+        }
+        const int value = v.AsInteger();
+        if (value < 0 || value > 0xFFFF) throw std::out_of_range("a shortcut is a 16-bit value");
+        c.ShortCut = static_cast<TShortCut>(value);
+      }),
+      ValueProperty<I>("Enabled", [](I& c, const TDescValue& v) { c.Enabled = v.AsBoolean(); }),
+      ValueProperty<I>("Visible", [](I& c, const TDescValue& v) { c.Visible = v.AsBoolean(); }),
+      ValueProperty<I>("Checked", [](I& c, const TDescValue& v) { c.Checked = v.AsBoolean(); }),
+      EventProperty<I>("OnClick", [](I& c, TNotifyEvent e) { c.OnClick = std::move(e); }),
+  });
+  item.Create = [](TComponent* owner, TComponent* parent) -> TComponent* {
+    TMenuItem* into = dynamic_cast<TMenuItem*>(parent);
+    if (auto* menu = dynamic_cast<TPopupMenu*>(parent)) into = &menu->Items();
+    if (!into) throw std::invalid_argument("a menu item must be placed in a menu or a menu item");
+    TMenuItem* created = TComponent::Create<TMenuItem>(owner);
+    into->Add(created);
+    return created;
+  };
+  registry.Register(std::move(item));
+}

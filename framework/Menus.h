@@ -9,6 +9,8 @@
 // its parent item by itself when it goes.
 #include "framework/Component.h"
 
+class TClassRegistry;
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -100,3 +102,8 @@ public:
 private:
   std::unique_ptr<TMenuItem> FItems;
 };
+
+// Makes TPopupMenu and TMenuItem known to window descriptions. A TMenuItem object is placed in
+// the menu or item whose object block encloses it; its ShortCut is written as a number or as
+// its text ("Alt+F4").
+void RegisterMenuClasses(TClassRegistry& registry);

@@ -1271,6 +1271,7 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
   std::vector<TPropertyInfo> p = {
       LinkProperty<F, TvnSkinData>("SkinData", [](F& c, TvnSkinData* s) { c.SetSkinData(s); }),
       LinkProperty<F, TvnSkinData>("MenusSkinData", [](F& c, TvnSkinData* s) { c.SetMenusSkinData(s); }),
+      LinkProperty<F, TPopupMenu>("SystemMenu", [](F& c, TPopupMenu* m) { c.SetSystemMenu(m); }),
       ValueProperty<F>("BorderIcons", [](F& c, const TDescValue& v) { c.SetBorderIcons(BorderIconsFromSet(v.AsSet())); }),
       ValueProperty<F>("ShowIcon", [](F& c, const TDescValue& v) { c.SetShowIcon(v.AsBoolean()); }),
       ValueProperty<F>("HideCaptionButtons", [](F& c, const TDescValue& v) { c.SetHideCaptionButtons(v.AsBoolean()); }),

@@ -1,5 +1,10 @@
 #include "framework/Menus.h"
 
+#include "framework/ClassRegistry.h"
+#include "framework/CodePage.h"
+#include "framework/Description.h"
+#include "framework/DescriptionReader.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -135,6 +140,79 @@ TEST(MenuItems, ClickRunsOnlyWhenEnabled) {
   TMenuItem* silent = menu.Items().AddItem("Silent", u"Silent");
   silent->Click();  // no handler: nothing
   EXPECT_EQ(senders.size(), 1u);
+}
+
+class TMenuRoot : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::vector<std::string> Clicks;
+  void Clicked(TComponent* sender) { Clicks.push_back(sender->Name()); }
+};
+
+TClassRegistry MenuRegistry() {
+  TClassRegistry registry;
+  registry.Register(RootClass<TMenuRoot>("TMenuRoot", "", {Handler<TMenuRoot>("Clicked", &TMenuRoot::Clicked)}, {}));
+  RegisterMenuClasses(registry);
+  return registry;
+}
+
+TEST(MenuItems, ReadFromAWindowDescription) {
+  const TClassRegistry registry = MenuRegistry();
+  {
+    TMenuRoot root;
+    ReadDescription(
+        "object Root: TMenuRoot\n"
+        "  object Menu: TPopupMenu\n"
+        "    object Open: TMenuItem\n"
+        "      Caption = \"打开(&O)\"\n"
+        "      ShortCut = 16463\n"
+        "      OnClick = Clicked\n"
+        "    end\n"
+        "    object Line: TMenuItem\n"
+        "      Caption = \"-\"\n"
+        "    end\n"
+        "    object More: TMenuItem\n"
+        "      Caption = \"More\"\n"
+        "      Enabled = False\n"
+        "      object Quit: TMenuItem\n"
+        "        ShortCut = \"Alt+F4\"\n"
+        "        Checked = True\n"
+        "        Visible = False\n"
+        "      end\n"
+        "    end\n"
+        "  end\n"
+        "end\n",
+        root, registry);
+    auto* menu = dynamic_cast<TPopupMenu*>(root.FindComponent("Menu"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Names(menu->Items()), (std::vector<std::string>{"Open", "Line", "More"}));
+    TMenuItem* open = menu->Items().Find("Open");
+    EXPECT_EQ(Utf16ToUtf8(open->Caption), "打开(&O)");
+    EXPECT_EQ(ShortCutToText(open->ShortCut), "Ctrl+O");
+    open->Click();
+    EXPECT_EQ(root.Clicks, (std::vector<std::string>{"Open"}));
+    EXPECT_TRUE(menu->Items().Find("Line")->IsLine());
+    TMenuItem* more = menu->Items().Find("More");
+    EXPECT_FALSE(more->Enabled);
+    ASSERT_EQ(more->Count(), 1);
+    TMenuItem* quit = more->Items(0);
+    EXPECT_EQ(quit->ShortCut, ShortCut(vkF4, scAlt));
+    EXPECT_TRUE(quit->Checked);
+    EXPECT_FALSE(quit->Visible);
+    EXPECT_EQ(quit->Owner(), &root);  // the form owns every item; the menu only holds them
+  }  // the root frees menu and items once each
+
+  const char* faulty[] = {
+      "object Root: TMenuRoot\n  object Loose: TMenuItem\n  end\nend\n",  // not in a menu
+      "object Root: TMenuRoot\n  object M: TPopupMenu\n    object I: TMenuItem\n"
+      "      ShortCut = \"Alt+Nothing\"\n    end\n  end\nend\n",
+      "object Root: TMenuRoot\n  object M: TPopupMenu\n    object I: TMenuItem\n"
+      "      ShortCut = 70000\n    end\n  end\nend\n",
+  };
+  for (const char* text : faulty) {
+    TMenuRoot root;
+    EXPECT_THROW(ReadDescription(text, root, registry), TDescriptionError) << text;
+  }
 }
 
 }  // namespace

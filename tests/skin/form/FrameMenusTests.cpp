@@ -201,6 +201,8 @@ TEST(SystemMenu, ClicksRunTheirCommandsOnTheStateAtClickTime) {
       {"restore a rolled-up window unrolls it", State(wsNormal, true), false, smRestore, "roll down"},
       {"restore a maximized rolled-up window unrolls first", State(wsMaximized, true, true), false, smRestore,
        "roll down"},
+      {"restore a rolled-up window that was minimized: the state first", State(wsMinimized, true), false,
+       smRestore, "normal"},
       {"roll up", State(wsNormal), false, smRollUp, "roll up"},
       {"minimize to tray", State(wsNormal), false, smMinimizeToTray, "to tray"},
       {"close", State(wsNormal), false, smClose, "close"},
