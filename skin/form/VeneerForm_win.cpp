@@ -29,6 +29,9 @@ constexpr UINT_PTR kFadeTimer = 1;
 constexpr UINT_PTR kHoverTimer = 0x5601;
 constexpr UINT_PTR kMorphTimer = 0x5602;
 constexpr UINT_PTR kAnimationTimer = 0x5603;
+// Sent by the taskbar for a window's system menu (a right click on its button); the platform's
+// default handling would open its own menu.
+constexpr UINT kPopupSystemMenu = 0x0313;
 
 static_assert(hcClient == HTCLIENT && hcCaption == HTCAPTION && hcLeft == HTLEFT &&
               hcRight == HTRIGHT && hcTop == HTTOP && hcTopLeft == HTTOPLEFT &&
@@ -439,6 +442,11 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
           return;
         }
         Previous(m);
+        return;
+      case kPopupSystemMenu:
+        // The taskbar asks for the window's menu at a screen point: the skinned one.
+        ShowSystemMenu(static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
+        m.Result = 0;
         return;
       case WM_NCRBUTTONDOWN:
         // On the caption the previous procedure would hold the mouse until the release only to

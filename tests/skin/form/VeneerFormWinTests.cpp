@@ -96,6 +96,7 @@ struct TFrameFixture : ::testing::Test {
       if (m.Msg == WM_SYSCOMMAND) ReachedPlatform.push_back("syscommand " + std::to_string(m.WParam & 0xFFF0));
       if (m.Msg == WM_NCRBUTTONDOWN) ReachedPlatform.push_back("right press " + std::to_string(m.WParam));
       if (m.Msg == WM_CONTEXTMENU) ReachedPlatform.push_back("context menu");
+      if (m.Msg == 0x0313) ReachedPlatform.push_back("taskbar menu");
       platform(m);
     });
     Frame = TComponent::Create<TvnVeneerForm>(Form.get());
@@ -564,6 +565,11 @@ TEST_F(TMenuFixture, AltF10AndAltSpaceOpenNoPlatformMenuButCloseASkinnedOne) {
   for (LPARAM key : {LPARAM(0), LPARAM(' ')}) ::SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, key);
   ::SendMessageW(Window(), WM_SYSCOMMAND, SC_MOUSEMENU + HTCAPTION, OnCaption());
   Pump(150);
+  // The taskbar's request for the window's menu gets the skinned one at its point.
+  ::SendMessageW(Window(), 0x0313, 0, MAKELPARAM(300, 500));
+  EXPECT_EQ(Engine.Anchor, Rect(300, 500, 300, 500));
+  ::SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, 0);  // closes it again
+  Events.clear();
   // (Wine opens no menu for a window without a caption even when asked; the platform of the
   // program may, so the keys must not reach it at all.)
   EXPECT_TRUE(ReachedPlatform.empty()) << ReachedPlatform.front();
