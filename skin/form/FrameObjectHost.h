@@ -13,6 +13,11 @@
 #include <string>
 #include <string_view>
 
+// The platform's headers may define TextOut as a macro; the painter's method keeps its name.
+#ifdef TextOut
+#undef TextOut
+#endif
+
 class TvnActiveSkinObject;
 class TMenuItem;  // the framework's menu item; only pointed to here
 

@@ -25,13 +25,8 @@ TvnDibSurface::TvnDibSurface(int width, int height) {
   FBitmap = TvnCounted<TvnOwnedBitmap>(
       ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!FDC || !FBitmap || bits == nullptr) return;
-  FOldBitmap = ::SelectObject(FDC.Get(), FBitmap.Get());
+  FSelected.Select(FDC.Get(), FBitmap.Get());
   FView = {static_cast<std::uint8_t*>(bits), width, height, RowStride24(width)};
-}
-
-TvnDibSurface::~TvnDibSurface() {
-  // The DC's own bitmap goes back in before ours is deleted.
-  if (FOldBitmap) ::SelectObject(FDC.Get(), FOldBitmap);
 }
 
 void TvnDibSurface::Assign(const TPixelBitmap& bitmap) {
@@ -58,54 +53,22 @@ void TvnDibSurface::BlitTo(HDC dc, int x, int y) const {
 // ---- TvnDibPainter --------------------------------------------------------------------------
 
 TvnDibPainter::TvnDibPainter(TvnDibSurface& surface, TPoint origin)
-    : FSurface(surface), FOrigin(origin) {
+    : TvnPixelPainter(surface.View(), origin), FSurface(surface) {
   if (HDC dc = FSurface.DC()) ::SetBkMode(dc, TRANSPARENT);
 }
 
-TvnDibPainter::~TvnDibPainter() {
-  if (FOldFont) ::SelectObject(FSurface.DC(), FOldFont);
-}
+TvnDibPainter::~TvnDibPainter() = default;
 
 COLORREF TvnDibPainter::Resolve(TColor colour) {
   if (IsSystemColor(colour)) return ::GetSysColor(SystemColorIndex(colour));
   return static_cast<COLORREF>(colour) & 0xFFFFFF;
 }
 
-void TvnDibPainter::DrawPicture(const TPixelBitmap& picture, const TRect& source,
-                                const TRect& target) {
-  ::GdiFlush();
-  CopyPictureRect(picture, source, FSurface.View(), Local(target));
-}
-
-void TvnDibPainter::DrawBitmap(const TPixelBitmap& bitmap, int x, int y) {
-  ::GdiFlush();
-  const TRect r = Local(Bounds(x, y, bitmap.Width(), bitmap.Height()));
-  CopyPictureRect(bitmap, Rect(0, 0, bitmap.Width(), bitmap.Height()), FSurface.View(), r);
-}
-
-void TvnDibPainter::FillRect(const TRect& rect, TColor colour) {
-  HDC dc = FSurface.DC();
-  if (!dc) return;
-  const TRect r = Local(rect);
-  const RECT box{r.Left, r.Top, r.Right, r.Bottom};
-  ::SetBkColor(dc, Resolve(colour));
-  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);  // a fill without a brush
-  ::SetBkMode(dc, TRANSPARENT);
-}
-
-void TvnDibPainter::FrameRect(const TRect& rect, TColor colour) {
-  const TRect r = rect;
-  FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1), colour);
-  FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), colour);
-  FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom), colour);
-  FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom), colour);
-}
-
 void TvnDibPainter::DrawGlyph(TvnGlyph glyph, int x, int y, TColor colour) {
   HDC dc = FSurface.DC();
   if (!dc) return;
-  x -= FOrigin.X;
-  y -= FOrigin.Y;
+  x -= Origin().X;
+  y -= Origin().Y;
   const COLORREF c = Resolve(colour);
   switch (glyph) {
     case TvnGlyph::Close: DrawCloseGlyph(dc, x, y, c); break;
@@ -133,8 +96,7 @@ void TvnDibPainter::SetFont(const TvnTextFont& font) {
   wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
   TvnOwnedFont made = TvnCounted<TvnOwnedFont>(::CreateFontIndirectW(&lf));
   if (!made) return;
-  HGDIOBJ old = ::SelectObject(dc, made.Get());
-  if (!FOldFont) FOldFont = old;
+  FFontSelection.Select(dc, made.Get());
   FFont = std::move(made);  // the previous font of ours is out of the DC now: deleted here
   ::SetTextColor(dc, Resolve(font.Color));
 }
@@ -157,7 +119,7 @@ void TvnDibPainter::TextOut(int x, int y, std::u16string_view text) {
   HDC dc = FSurface.DC();
   if (!dc) return;
   ::SetBkMode(dc, TRANSPARENT);
-  ::TextOutW(dc, x - FOrigin.X, y - FOrigin.Y, reinterpret_cast<const wchar_t*>(text.data()),
+  ::TextOutW(dc, x - Origin().X, y - Origin().Y, reinterpret_cast<const wchar_t*>(text.data()),
              static_cast<int>(text.size()));
 }
 
@@ -165,10 +127,16 @@ std::unique_ptr<TvnFramePainter> TvnDibPainter::PainterOn(TPixelBitmap& bitmap) 
   return std::make_unique<TvnBitmapPainter>(bitmap);
 }
 
+void TvnDibPainter::DrawIcon(HICON icon, int x, int y) {
+  HDC dc = FSurface.DC();
+  if (!dc || !icon) return;
+  ::DrawIconEx(dc, x - Origin().X, y - Origin().Y, icon, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
 // ---- TvnBitmapPainter -----------------------------------------------------------------------
 
-TvnBitmapPainter::TvnBitmapPainter(TPixelBitmap& bitmap)
-    : FBitmap(bitmap), FSurface(bitmap.Width(), bitmap.Height()), FInner(FSurface, {0, 0}) {
+TvnBitmapPainter::TvnBitmapPainter(TPixelBitmap& bitmap, TPoint origin)
+    : FBitmap(bitmap), FSurface(bitmap.Width(), bitmap.Height()), FInner(FSurface, origin) {
   FSurface.Assign(bitmap);
 }
 

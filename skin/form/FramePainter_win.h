@@ -1,90 +1,23 @@
 #pragma once
-// Drawing surfaces of the skinned frame on Win32: GDI objects that count themselves (the
-// platform under Wine reports no GDI counts, so leaks are found by our own count), a DIB
-// section with a memory DC whose pixels the portable code writes directly and GDI draws text
-// on, and the frame painter over it.
-#include "framework/Handle_win.h"
-#include "skin/form/FrameObjectHost.h"
+// Drawing surfaces of the skinned frame on Win32: a DIB section with a memory DC whose pixels
+// the portable code writes directly and GDI draws text on, and the frame painter over it. Every
+// GDI object here is counted (skin/imaging/vnGdi_win.h).
+#include "skin/imaging/vnGdi_win.h"
 
 #include <windows.h>
 
-#include <atomic>
+#include "skin/form/PixelPainter.h"
 
-// Live GDI objects, device contexts and regions the frame has made and not yet released.
-class TvnGdiCount {
-public:
-  static long Live() { return FLive.load(); }
-  static void Made() { ++FLive; }
-  static void Released() { --FLive; }
-
-private:
-  static inline std::atomic<long> FLive{0};
-};
-
-// Owning traits that keep the count. Wrap a handle right where it is made: TvnCounted(...).
-template <class H>
-struct TvnCountedGdiTraits {
-  using THandle = H;
-  static void Close(H h) {
-    ::DeleteObject(h);
-    TvnGdiCount::Released();
-  }
-};
-struct TvnCountedMemoryDCTraits {
-  using THandle = HDC;
-  static void Close(HDC h) {
-    ::DeleteDC(h);
-    TvnGdiCount::Released();
-  }
-};
-using TvnOwnedBitmap = TOwnedHandle<TvnCountedGdiTraits<HBITMAP>>;
-using TvnOwnedFont = TOwnedHandle<TvnCountedGdiTraits<HFONT>>;
-using TvnOwnedBrush = TOwnedHandle<TvnCountedGdiTraits<HBRUSH>>;
-using TvnOwnedPen = TOwnedHandle<TvnCountedGdiTraits<HPEN>>;
-using TvnOwnedRegion = TOwnedHandle<TvnCountedGdiTraits<HRGN>>;
-using TvnOwnedMemoryDC = TOwnedHandle<TvnCountedMemoryDCTraits>;
-
-// Takes ownership of a freshly made handle and counts it (a null handle is not counted).
-template <class TOwned>
-TOwned TvnCounted(typename TOwned::THandle handle) {
-  if (handle) TvnGdiCount::Made();
-  return TOwned(handle);
-}
-
-// Hands a region to a window: from this line on the window owns it and the count drops.
-inline void GiveRegionToWindow(HWND window, TvnOwnedRegion region, bool redraw) {
-  HRGN handle = region.Release();
-  if (handle) TvnGdiCount::Released();
-  ::SetWindowRgn(window, handle, redraw ? TRUE : FALSE);
-}
-
-// A window's DC for the scope (GetWindowDC / ReleaseDC), counted.
-class TvnWindowDC {
-public:
-  explicit TvnWindowDC(HWND window) : FWindow(window), FDC(::GetWindowDC(window)) {
-    if (FDC) TvnGdiCount::Made();
-  }
-  ~TvnWindowDC() {
-    if (FDC) {
-      ::ReleaseDC(FWindow, FDC);
-      TvnGdiCount::Released();
-    }
-  }
-  TvnWindowDC(const TvnWindowDC&) = delete;
-  TvnWindowDC& operator=(const TvnWindowDC&) = delete;
-  HDC Get() const { return FDC; }
-
-private:
-  HWND FWindow;  // borrowed
-  HDC FDC;
-};
+// The painter's TextOut, not the platform's macro (the Win32 code calls TextOutW by name).
+#ifdef TextOut
+#undef TextOut
+#endif
 
 // A top-down 24-bit DIB section selected into its own memory DC. The pixels are the project's
 // pixel format, so the portable code writes them directly; GDI draws text and glyphs on the DC.
 class TvnDibSurface {
 public:
   TvnDibSurface(int width, int height);
-  ~TvnDibSurface();
   TvnDibSurface(const TvnDibSurface&) = delete;
   TvnDibSurface& operator=(const TvnDibSurface&) = delete;
 
@@ -103,44 +36,50 @@ public:
 private:
   TvnOwnedMemoryDC FDC;
   TvnOwnedBitmap FBitmap;
-  HGDIOBJ FOldBitmap = nullptr;  // the DC's own bitmap, selected back before deletion
+  TvnSelection FSelected;  // the bitmap in the DC; goes out before either is deleted
   TPixelView FView;
 };
 
-// The frame painter over a surface. Objects give window coordinates; origin is where the
-// surface's top-left lies in them (a bottom strip starts at the client's bottom).
-class TvnDibPainter : public TvnFramePainter {
+// What the Win32 painters add for the form: drawing an icon on their surface.
+class TvnWinPainter {
+public:
+  virtual ~TvnWinPainter() = default;
+  // Draws the icon at its natural size with its top-left at (x, y) in window coordinates.
+  virtual void DrawIcon(HICON icon, int x, int y) = 0;
+};
+
+// The frame painter over a surface: pixels through the portable painter, text, glyphs and icons
+// through GDI on the surface's DC.
+class TvnDibPainter : public TvnPixelPainter, public TvnWinPainter {
 public:
   TvnDibPainter(TvnDibSurface& surface, TPoint origin);
   ~TvnDibPainter() override;
 
-  void DrawPicture(const TPixelBitmap& picture, const TRect& source, const TRect& target) override;
-  void DrawBitmap(const TPixelBitmap& bitmap, int x, int y) override;
-  void FillRect(const TRect& rect, TColor colour) override;
-  void FrameRect(const TRect& rect, TColor colour) override;
   void DrawGlyph(TvnGlyph glyph, int x, int y, TColor colour) override;
   void SetFont(const TvnTextFont& font) override;
   void SetTextColor(TColor colour) override;
   TPoint TextExtent(std::u16string_view text) override;
   void TextOut(int x, int y, std::u16string_view text) override;
   std::unique_ptr<TvnFramePainter> PainterOn(TPixelBitmap& bitmap) override;
+  void DrawIcon(HICON icon, int x, int y) override;
 
   static COLORREF Resolve(TColor colour);
 
-private:
-  TRect Local(const TRect& r) const { return r.Offset(-FOrigin.X, -FOrigin.Y); }
+protected:
+  std::uint32_t ColourValue(TColor colour) const override { return Resolve(colour); }
+  void BeforePixelWrite() override { ::GdiFlush(); }
 
+private:
   TvnDibSurface& FSurface;  // not owned
-  TPoint FOrigin;
   TvnOwnedFont FFont;
-  HGDIOBJ FOldFont = nullptr;
+  TvnSelection FFontSelection;  // declared after the font: out of the DC before it is deleted
 };
 
 // A painter over a bitmap of ours: a temporary surface whose pixels go back to the bitmap when
-// the painter is done.
-class TvnBitmapPainter : public TvnFramePainter {
+// the painter is done. origin is where the bitmap's top-left lies in the caller's coordinates.
+class TvnBitmapPainter : public TvnFramePainter, public TvnWinPainter {
 public:
-  explicit TvnBitmapPainter(TPixelBitmap& bitmap);
+  explicit TvnBitmapPainter(TPixelBitmap& bitmap, TPoint origin = {0, 0});
   ~TvnBitmapPainter() override;
 
   void DrawPicture(const TPixelBitmap& p, const TRect& s, const TRect& t) override { FInner.DrawPicture(p, s, t); }
@@ -153,6 +92,7 @@ public:
   TPoint TextExtent(std::u16string_view t) override { return FInner.TextExtent(t); }
   void TextOut(int x, int y, std::u16string_view t) override { FInner.TextOut(x, y, t); }
   std::unique_ptr<TvnFramePainter> PainterOn(TPixelBitmap& b) override { return FInner.PainterOn(b); }
+  void DrawIcon(HICON icon, int x, int y) override { FInner.DrawIcon(icon, x, y); }
 
 private:
   TPixelBitmap& FBitmap;  // not owned

@@ -12,9 +12,11 @@
 #include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
 #include "skin/data/vnSkinData.h"
+#include "skin/form/FramePaint.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnEffects.h"
 #include "skin/imaging/vnUtilsCompose.h"
+#include "skin/imaging/vnUtilsDraw_win.h"
 #include "skin/imaging/vnUtilsRegion.h"
 #include "skin/imaging/vnUtilsRegion_win.h"
 
@@ -728,7 +730,7 @@ void TvnVeneerForm::ApplyWindowRegion(bool rebuild, bool redraw) {
   for (const auto& s : strips) {
     if (s.Strip.IsEmpty()) continue;
     const TvnRegionData data = BuildRegionData(ViewOf(s.Strip), s.Origin.X, s.Origin.Y);
-    TvnOwnedRegion piece = TvnCounted<TvnOwnedRegion>(RegionFromData(data));
+    TvnOwnedRegion piece = RegionFromData(data);
     if (piece) ::CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
   }  // each strip region is deleted here, once united
   GiveRegionToWindow(window, std::move(region), redraw);
@@ -769,54 +771,29 @@ void TvnVeneerForm::PaintSkinFrame() {
   if (FWidth == 0 || FHeight == 0) RememberSize();
   const int w = FWidth, h = FHeight;
   if (w < MinTrackWidth() || h < MinTrackHeight()) return;
-  Layout();
-  const TvnSkinData& s = *FSkinData;
-  const bool active = IsFormActive();
-  const TPixelBitmap& picture = !active && !s.InActivePicture.IsEmpty() ? s.InActivePicture : s.Picture;
-  const TvnFrameGeometry& g = FGeometry;
-
-  TPixelBitmap left, top, right, bottom;
-  ComposeFrameStrips(SkinPoints(s.LeftTopPoint, s.RightTopPoint, s.LeftBottomPoint,
-                                s.RightBottomPoint, s.ClientRect),
-                     SkinPoints(g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.Client),
-                     left, top, right, bottom, picture,
-                     Rect(0, 0, picture.Width(), picture.Height()), w, h,
-                     TvnStretchFlags{s.LeftStretch, s.TopStretch, s.RightStretch, s.BottomStretch});
-
-  TvnDibSurface topSurface(top.Width(), top.Height()), bottomSurface(bottom.Width(), bottom.Height());
-  TvnDibSurface leftSurface(left.Width(), left.Height()), rightSurface(right.Width(), right.Height());
-  topSurface.Assign(top);
-  bottomSurface.Assign(bottom);
-  leftSurface.Assign(left);
-  rightSurface.Assign(right);
-  {
-    TvnDibPainter topPainter(topSurface, {0, 0});
-    TvnDibPainter bottomPainter(bottomSurface, {0, g.Client.Bottom});
-    for (auto& o : FObjects.Objects()) {
-      if (!o->ObjectVisible) continue;
-      if (o->ObjectRect.Bottom > g.Client.Top) o->Draw(bottomPainter, false);
-      else o->Draw(topPainter, false);
-    }
-  }
-  ::GdiFlush();
-  if (!active && AutoRenderInactive()) {
-    for (TvnDibSurface* surface : {&topSurface, &bottomSurface, &leftSurface, &rightSurface}) {
-      if (surface->IsEmpty()) continue;
-      TvnEffectBmp effect(surface->View());
-      effect.ApplyInactiveEffect(s.InActiveEffect);
-      const TPixelBitmap& result = effect.Bitmap();
-      CopyPictureRect(result, Rect(0, 0, result.Width(), result.Height()), surface->View(),
-                      Rect(0, 0, surface->Width(), surface->Height()));
-    }
-  }
+  TvnFrameLook look;
+  look.Width = w;
+  look.Height = h;
+  look.Active = IsFormActive();
+  look.RenderInactive = AutoRenderInactive();
+  look.ShowIcon = FShowIcon;
+  look.SmallIconSize = SmallIconSize();
+  TvnFrameStrips strips;
+  FGeometry = ComposeSkinFrame(*FSkinData, FFrameSkin, FObjects, look,
+                               [](TPixelBitmap& strip, TPoint origin) {
+                                 return std::make_unique<TvnBitmapPainter>(strip, origin);
+                               },
+                               strips);
+  const TRect client = FGeometry.Client;
   TvnWindowDC dc(window);
   if (!dc.Get()) return;
-  if (g.Client.Top < g.Client.Bottom)
-    ::ExcludeClipRect(dc.Get(), g.Client.Left, g.Client.Top, g.Client.Right, g.Client.Bottom);
-  topSurface.BlitTo(dc.Get(), 0, 0);
-  leftSurface.BlitTo(dc.Get(), 0, top.Height());
-  rightSurface.BlitTo(dc.Get(), w - right.Width(), top.Height());
-  bottomSurface.BlitTo(dc.Get(), 0, h - bottom.Height());
+  if (client.Top < client.Bottom)
+    ::ExcludeClipRect(dc.Get(), client.Left, client.Top, client.Right, client.Bottom);
+  const int top = strips.Top.Height();
+  PaintPixels(dc.Get(), 0, 0, strips.Top.View());
+  PaintPixels(dc.Get(), 0, top, strips.Left.View());
+  PaintPixels(dc.Get(), w - strips.Right.Width(), top, strips.Right.View());
+  PaintPixels(dc.Get(), 0, h - strips.Bottom.Height(), strips.Bottom.View());
 }
 
 void TvnVeneerForm::PaintDefaultFrame() {

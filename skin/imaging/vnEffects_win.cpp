@@ -1,5 +1,6 @@
 #include "skin/imaging/vnEffects_win.h"
 
+#include "skin/imaging/vnGdi_win.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
 
@@ -17,10 +18,10 @@ TvnEffectBmp EffectBmpFromBitmap(HBITMAP bitmap) {
   request.bmiHeader.biPlanes = 1;
   request.bmiHeader.biBitCount = 24;
   request.bmiHeader.biCompression = BI_RGB;
-  HDC display = ::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
-  ::GetDIBits(display, bitmap, 0, static_cast<UINT>(height), picture.View().Bits, &request,
+  const TvnOwnedMemoryDC display =
+      TvnCounted<TvnOwnedMemoryDC>(::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+  ::GetDIBits(display.Get(), bitmap, 0, static_cast<UINT>(height), picture.View().Bits, &request,
               DIB_RGB_COLORS);
-  if (display) ::DeleteDC(display);
   return picture;
 }
 

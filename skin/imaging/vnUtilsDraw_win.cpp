@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "skin/imaging/vnGdi_win.h"
 #include "skin/imaging/vnUtilsHelpers.h"
 
 namespace {
@@ -11,27 +12,19 @@ namespace {
 class TGlyphPen {
 public:
   enum class TFill { Clear, Solid };
-  TGlyphPen(HDC dc, COLORREF colour, TFill fill) : FDC(dc) {
-    FPen = ::CreatePen(PS_SOLID, 1, colour);
-    FOldPen = ::SelectObject(dc, FPen);
-    FBrush = fill == TFill::Solid ? ::CreateSolidBrush(colour) : nullptr;
-    FOldBrush = ::SelectObject(dc, FBrush ? static_cast<HGDIOBJ>(FBrush) : ::GetStockObject(NULL_BRUSH));
-  }
-  ~TGlyphPen() {
-    ::SelectObject(FDC, FOldBrush);
-    ::SelectObject(FDC, FOldPen);
-    if (FBrush) ::DeleteObject(FBrush);
-    ::DeleteObject(FPen);
-  }
-  TGlyphPen(const TGlyphPen&) = delete;
-  TGlyphPen& operator=(const TGlyphPen&) = delete;
+  TGlyphPen(HDC dc, COLORREF colour, TFill fill)
+      : FPen(TvnCounted<TvnOwnedPen>(::CreatePen(PS_SOLID, 1, colour))),
+        FBrush(fill == TFill::Solid ? TvnCounted<TvnOwnedBrush>(::CreateSolidBrush(colour)) : TvnOwnedBrush()),
+        FPenSelection(dc, FPen.Get()),
+        FBrushSelection(dc, FBrush ? static_cast<HGDIOBJ>(FBrush.Get()) : ::GetStockObject(NULL_BRUSH)) {}
 
 private:
-  HDC FDC;
-  HPEN FPen;
-  HBRUSH FBrush;
-  HGDIOBJ FOldPen;
-  HGDIOBJ FOldBrush;
+  // Declared in this order so the selections end (the DC's own objects go back) before the
+  // pen and brush are deleted.
+  TvnOwnedPen FPen;
+  TvnOwnedBrush FBrush;
+  TvnSelection FPenSelection;
+  TvnSelection FBrushSelection;
 };
 
 struct TSegment {

@@ -1,8 +1,10 @@
 #pragma once
 // Window regions from masks, Win32 part: TvnFBitmap (a 24-bit copy of any bitmap with direct
-// row access) and the regions made from region data blocks. Every region returned here belongs
-// to the caller until it is handed to a window with SetWindowRgn.
+// row access) and the regions made from region data blocks. Every region returned here is
+// counted and owned by the caller until it is handed to a window (GiveRegionToWindow).
 #include <windows.h>
+
+#include "skin/imaging/vnGdi_win.h"
 
 #include <cstdint>
 #include <vector>
@@ -14,7 +16,6 @@
 class TvnFBitmap {
 public:
   explicit TvnFBitmap(HBITMAP source);
-  ~TvnFBitmap();
   TvnFBitmap(const TvnFBitmap&) = delete;
   TvnFBitmap& operator=(const TvnFBitmap&) = delete;
 
@@ -25,8 +26,8 @@ public:
   int ImageSize() const { return FRowStride * FHeight; }
   std::uint8_t* Bits() const { return FBits; }
   std::uint8_t* Row(int y) const { return FRows[static_cast<std::size_t>(y)]; }
-  HBITMAP Handle() const { return FSection; }
-  HDC DC() const { return FDC; }
+  HBITMAP Handle() const { return FSection.Get(); }
+  HDC DC() const { return FDC.Get(); }
   TPixelView View() const { return {FBits, FWidth, FHeight, FRowStride}; }
 
 private:
@@ -37,24 +38,24 @@ private:
   std::uint8_t* FBits = nullptr;  // owned by the section
   std::vector<std::uint8_t*> FRows;
   BITMAPINFOHEADER FHeader{};
-  HBITMAP FSection = nullptr;
-  HDC FDC = nullptr;
-  HGDIOBJ FOldBitmap = nullptr;
+  TvnOwnedBitmap FSection;
+  TvnOwnedMemoryDC FDC;
+  TvnSelection FSelected;  // the section in the DC; goes out before either is deleted
 };
 
 // Region data of a mask given as a bitmap handle (scanned through a TvnFBitmap).
 TvnRegionData BuildRegionData(HBITMAP mask, int ox, int oy);
 
 // A region from a region data block; none (nullptr) for a block of size 0.
-HRGN RegionFromData(const TvnRegionData& data);
+TvnOwnedRegion RegionFromData(const TvnRegionData& data);
 
 // The region of the whole mask at (0, 0); none for an empty mask.
-HRGN RegionFromMask(const TPixelView& mask);
-HRGN RegionFromMask(HBITMAP mask);
+TvnOwnedRegion RegionFromMask(const TPixelView& mask);
+TvnOwnedRegion RegionFromMask(HBITMAP mask);
 
 // The region of a W x H window from the mask strips and the inner rectangle: the union of the
 // pieces that exist. None when the window is smaller than the fixed corners or no piece exists.
-HRGN FrameRegionFromMask(const TvnSkinPoints& source, const TvnSkinPoints& target,
+TvnOwnedRegion FrameRegionFromMask(const TvnSkinPoints& source, const TvnSkinPoints& target,
                          const TPixelView& mask, int W, int H);
-HRGN FrameRegionFromMask(const TvnSkinPoints& source, const TvnSkinPoints& target, HBITMAP mask,
+TvnOwnedRegion FrameRegionFromMask(const TvnSkinPoints& source, const TvnSkinPoints& target, HBITMAP mask,
                          int W, int H);

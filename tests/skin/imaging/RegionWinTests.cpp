@@ -90,24 +90,22 @@ TEST(RegionFromMask, OneBitAndTrueColourMasksGiveTheSameRegion) {
     const TvnRegionData a = BuildRegionData(mono, 3, 4), b = BuildRegionData(colour, 3, 4);
     EXPECT_EQ(a.Bytes, b.Bytes);
     EXPECT_EQ(a.Bytes, BuildRegionData(ViewOf(mask), 3, 4).Bytes);
-    HRGN region = RegionFromMask(mono);
-    ASSERT_NE(region, nullptr);
+    const TvnOwnedRegion region = RegionFromMask(mono);
+    ASSERT_TRUE(region);
     for (int y = -1; y <= 20; ++y)
       for (int x = -1; x <= 24; ++x) {
         const bool inside = x >= 0 && y >= 0 && x < 24 && y < 20 && IsBlack(mask, x, y);
-        ASSERT_EQ(::PtInRegion(region, x, y) != FALSE, inside) << x << "," << y;
+        ASSERT_EQ(::PtInRegion(region.Get(), x, y) != FALSE, inside) << x << "," << y;
       }
-    ::DeleteObject(region);
     ::DeleteObject(mono);
     ::DeleteObject(colour);
   }
   TPixelBitmap white(8, 8);
   white.Fill(0x00FFFFFF);
-  HRGN empty = RegionFromMask(ViewOf(white));
+  const TvnOwnedRegion empty = RegionFromMask(ViewOf(white));
   RECT box{};
-  EXPECT_EQ(::GetRgnBox(empty, &box), NULLREGION);
-  ::DeleteObject(empty);
-  EXPECT_EQ(RegionFromMask(TPixelView{}), nullptr);
+  EXPECT_EQ(::GetRgnBox(empty.Get(), &box), NULLREGION);
+  EXPECT_FALSE(RegionFromMask(TPixelView{}));
 }
 
 TEST(FrameRegionFromMask, MatchesThePortableRegionAndTheMaskRules) {
@@ -117,17 +115,16 @@ TEST(FrameRegionFromMask, MatchesThePortableRegionAndTheMaskRules) {
     HBITMAP mono = MonochromeMask(mask);
     for (auto [W, H] : {std::pair{24, 20}, {41, 20}, {24, 33}, {90, 70}}) {
       const TvnSkinPoints n = ShiftSkinPoints(s, 24, 20, W, H);
-      HRGN region = FrameRegionFromMask(s, n, mono, W, H);
-      ASSERT_NE(region, nullptr);
-      const TPixels pixels = RegionPixels(region);
+      const TvnOwnedRegion region = FrameRegionFromMask(s, n, mono, W, H);
+      ASSERT_TRUE(region);
+      const TPixels pixels = RegionPixels(region.Get());
       EXPECT_EQ(pixels, RectPixels(*FrameRegionRects(s, n, ViewOf(mask), W, H)));
       for (int y = -1; y <= H; ++y)
         for (int x = -1; x <= W; ++x)
-          ASSERT_EQ(::PtInRegion(region, x, y) != FALSE, InFrameRegion(mask, s, W, H, x, y))
+          ASSERT_EQ(::PtInRegion(region.Get(), x, y) != FALSE, InFrameRegion(mask, s, W, H, x, y))
               << W << "x" << H << " at " << x << "," << y;
-      ::DeleteObject(region);
     }
-    EXPECT_EQ(FrameRegionFromMask(s, ShiftSkinPoints(s, 24, 20, 10, 30), mono, 10, 30), nullptr);
+    EXPECT_FALSE(FrameRegionFromMask(s, ShiftSkinPoints(s, 24, 20, 10, 30), mono, 10, 30));
     ::DeleteObject(mono);
   }
 }
@@ -137,10 +134,11 @@ TEST(FrameRegionFromMask, AWindowTakesTheRegion) {
   const TPixelBitmap mask = PatternMask(6);
   HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 60, 50, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
-  HRGN region = FrameRegionFromMask(s, ShiftSkinPoints(s, 24, 20, 60, 50), ViewOf(mask), 60, 50);
-  const TPixels expected = RegionPixels(region);
-  ASSERT_NE(::SetWindowRgn(window, region, FALSE), 0);
-  region = nullptr;  // the window owns it now
+  TvnOwnedRegion region = FrameRegionFromMask(s, ShiftSkinPoints(s, 24, 20, 60, 50), ViewOf(mask), 60, 50);
+  const TPixels expected = RegionPixels(region.Get());
+  const long live = TvnGdiCount::Live();
+  GiveRegionToWindow(window, std::move(region), false);  // the window owns it now
+  EXPECT_EQ(TvnGdiCount::Live(), live - 1);
   HRGN copy = ::CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(::GetWindowRgn(window, copy), ERROR);
   EXPECT_EQ(RegionPixels(copy), expected);

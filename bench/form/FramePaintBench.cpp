@@ -1,0 +1,189 @@
+// One full paint of the skinned frame with the program's embedded skin, as WM_NCPAINT does it
+// up to the final copy onto the screen: frame geometry for the window size, object layout,
+// the four frame strips and every visible object drawn onto them. The code measured is the
+// product's own (ComposeSkinFrame with the frame objects built from the skin). The floor is a
+// memcpy of the frame area's bytes, the four strips at 4 bytes per pixel, measured in the same
+// run; each figure is printed beside it as a ratio.
+//
+// Sizes: 385 x 392 (the program's window) and 1920 x 1080 (a window the size of a screen).
+// Text is rasterized by the platform and is not part of this figure: the painter here measures
+// text at a fixed advance and leaves its pixels out; everything else is drawn for real.
+#include "bench/BenchRatio.h"
+#include "framework/Description.h"
+#include "framework/Stream.h"
+#include "skin/data/vnSkinData.h"
+#include "skin/data/vnSkinDataStoredSkin.h"
+#include "skin/form/FramePaint.h"
+#include "skin/form/PixelPainter.h"
+#include "skin/form/VeneerFormSkin.h"
+#include "skin/imaging/vnEffects.h"
+#include "skin/imaging/vnUtilsCompose.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const TDescObject* FindStoredSkin(const TDescObject& object) {
+  if (object.ClassName == "TvnCompressedStoredSkin") return &object;
+  for (const TDescObject& child : object.Children)
+    if (const TDescObject* found = FindStoredSkin(child)) return found;
+  return nullptr;
+}
+
+// The stored block of Quillon's window description (app/Unit1.desc); a tree without it packs
+// skins/quillon/skin.ini instead.
+std::vector<std::uint8_t> EmbeddedBlock() {
+  const std::filesystem::path root = QUILLON_SOURCE_DIR;
+  const std::vector<std::uint8_t> text = ReadFileBytes(root / "app" / "Unit1.desc");
+  const TDescObject form = ParseDescription(std::string(text.begin(), text.end()));
+  if (const TDescObject* stored = FindStoredSkin(form))
+    for (const TDescProperty& p : stored->Properties)
+      if (p.Name == "CompressedData") return p.Value.Bytes;
+  TvnCompressedStoredSkin skin;
+  if (!skin.LoadFromSkinFile(root / "skins" / "quillon" / "skin.ini"))
+    throw std::runtime_error("no embedded skin and no skins/quillon/skin.ini");
+  return skin.CompressedData();
+}
+
+// The form as the frame objects see it: active, normal, caption "Quillon".
+class TBenchHost : public TvnFrameObjectHost {
+public:
+  bool IsFormActive() const override { return true; }
+  bool AutoRenderInactive() const override { return false; }
+  TvnWindowState WindowState() const override { return wsNormal; }
+  bool RolledUp() const override { return false; }
+  bool ShowIcon() const override { return false; }
+  bool AlwaysMinimizeToTray() const override { return false; }
+  TPoint SmallIconSize() const override { return {16, 16}; }
+  void RedrawObject(TvnActiveSkinObject&) override {}
+  void StartMorphTimer() override {}
+  void StartAnimationTimer() override {}
+  void CloseWindow() override {}
+  void ChangeWindowState(TvnWindowState) override {}
+  void SetRollUp(bool) override {}
+  void HideToTray() override {}
+  TMenuItem* GetSystemMenuItems() override { return nullptr; }
+  void PopupObjectMenu(TvnActiveSkinObject&, TMenuItem*, bool) override {}
+  void DrawFormIcon(TvnFramePainter&, int, int) override {}
+  std::u16string CaptionText() const override { return u"Quillon"; }
+  int CaptionCharset() const override { return 134; }
+  void Morph(TPixelBitmap& normal, const TPixelBitmap& active, TvnMorphKind kind, double factor) override {
+    TvnEffectBmp a(ViewOf(active)), n(normal.View());
+    n.Morph(kind, a, factor);
+    normal = n.Bitmap();
+  }
+  void ApplyInactiveEffect(TPixelBitmap&) override {}
+  int SkinLeftTopX() const override { return Skin->LeftTopPoint.X; }
+  int SkinRightTopX() const override { return Skin->RightTopPoint.X; }
+  void FirePaintEvent(const std::string&, TvnFramePainter&, const TRect&) override {}
+  void FireMouseEnter(const std::string&) override {}
+  void FireMouseLeave(const std::string&) override {}
+  void FireMouseDown(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
+  void FireMouseUp(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
+  void FireMouseMove(const std::string&, int, int, const TRect&) override {}
+
+  const TvnSkinData* Skin = nullptr;
+};
+
+// The portable painter with the platform's part reduced to what a figure can do without it:
+// system colours as their usual values, text measured at 7 pixels a character.
+class TBenchPainter : public TvnPixelPainter {
+public:
+  using TvnPixelPainter::TvnPixelPainter;
+  void DrawGlyph(TvnGlyph, int, int, TColor) override {}
+  void SetFont(const TvnTextFont&) override {}
+  void SetTextColor(TColor) override {}
+  TPoint TextExtent(std::u16string_view text) override { return {7 * static_cast<int>(text.size()), 14}; }
+  void TextOut(int, int, std::u16string_view) override {}
+  std::unique_ptr<TvnFramePainter> PainterOn(TPixelBitmap& bitmap) override {
+    return std::make_unique<TBenchPainter>(bitmap.View(), TPoint{0, 0});
+  }
+
+protected:
+  std::uint32_t ColourValue(TColor colour) const override {
+    return IsSystemColor(colour) ? 0xC0C0C0u : static_cast<std::uint32_t>(colour) & 0xFFFFFF;
+  }
+};
+
+struct TBenchFrame {
+  TvnSkinData Data;
+  TvnFrameSkin FrameSkin;
+  TBenchHost Host;
+  TvnFrameObjectList Objects;
+
+  TBenchFrame() {
+    TvnCompressedStoredSkin stored;
+    stored.SetCompressedData(EmbeddedBlock());
+    Data.SetNoticeSender(nullptr);
+    Data.LoadCompressedSkin(stored);
+    if (Data.SkinEmpty) throw std::runtime_error("the embedded skin did not load");
+    FrameSkin = FrameSkinOf(Data);
+    Host.Skin = &Data;
+    BuildSkinObjects(Objects, Host, Data.ObjectDescriptions, ObjectPicturesOf(Data));
+  }
+
+  // One paint; returns the bytes of the four strips at 4 bytes per pixel.
+  std::size_t Paint(int w, int h, TvnFrameStrips& strips) {
+    TvnFrameLook look;
+    look.Width = w;
+    look.Height = h;
+    look.SmallIconSize = {16, 16};
+    ComposeSkinFrame(Data, FrameSkin, Objects, look,
+                     [](TPixelBitmap& strip, TPoint origin) {
+                       return std::make_unique<TBenchPainter>(strip.View(), origin);
+                     },
+                     strips);
+    std::size_t pixels = 0;
+    for (const TPixelBitmap* s : {&strips.Top, &strips.Bottom, &strips.Left, &strips.Right})
+      pixels += static_cast<std::size_t>(s->Width()) * static_cast<std::size_t>(s->Height());
+    return pixels * 4;
+  }
+};
+
+TBenchFrame& Frame() {
+  static TBenchFrame frame;
+  return frame;
+}
+
+void FramePaint(benchmark::State& state, int w, int h) {
+  TvnFrameStrips strips;
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    bytes = Frame().Paint(w, h, strips);
+    benchmark::DoNotOptimize(strips.Top.Bytes().data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["objects"] = static_cast<double>(Frame().Objects.Count());
+  state.counters["frame_bytes"] = static_cast<double>(bytes);
+}
+
+void FrameBytesMemcpy(benchmark::State& state, int w, int h) {
+  TvnFrameStrips strips;
+  const std::size_t bytes = Frame().Paint(w, h, strips);
+  std::vector<std::uint8_t> from(bytes, 1), to(bytes);
+  for (auto _ : state) {
+    std::memcpy(to.data(), from.data(), bytes);
+    benchmark::DoNotOptimize(to.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["frame_bytes"] = static_cast<double>(bytes);
+}
+
+void BM_FramePaint_385x392(benchmark::State& s) { FramePaint(s, 385, 392); }
+void BM_FrameBytesMemcpy_385x392(benchmark::State& s) { FrameBytesMemcpy(s, 385, 392); }
+void BM_FramePaint_1920x1080(benchmark::State& s) { FramePaint(s, 1920, 1080); }
+void BM_FrameBytesMemcpy_1920x1080(benchmark::State& s) { FrameBytesMemcpy(s, 1920, 1080); }
+
+}  // namespace
+
+BENCHMARK(BM_FramePaint_385x392);
+BENCHMARK(BM_FrameBytesMemcpy_385x392);
+BENCHMARK(BM_FramePaint_1920x1080);
+BENCHMARK(BM_FrameBytesMemcpy_1920x1080);
+QUILLON_BENCHMARK_RATIOS({{"BM_FramePaint_385x392", "BM_FrameBytesMemcpy_385x392"},
+                          {"BM_FramePaint_1920x1080", "BM_FrameBytesMemcpy_1920x1080"}})

@@ -1,0 +1,58 @@
+#pragma once
+// The pixels of a skinned frame, composed without a window: the geometry for the window's
+// size, the objects laid out on it, the four frame strips from the skin picture, every visible
+// object drawn onto its strip, and the inactive effect. The Win32 side only paints the result
+// onto the window; a benchmark and tests run the very same code natively. Also the client
+// background (tiled skin piece or plain face colour) with the logo centred over it.
+#include "skin/form/FrameObjectList.h"
+#include "skin/form/VeneerFormGeometry.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class TvnSkinData;
+
+struct TvnFrameStrips {
+  TPixelBitmap Top, Bottom, Left, Right;
+};
+
+// What the frame looks like at this moment.
+struct TvnFrameLook {
+  int Width = 0;
+  int Height = 0;
+  bool Active = true;          // the form is the active one
+  bool RenderInactive = false; // apply the skin's inactive effect when not active
+  bool ShowIcon = false;
+  TPoint SmallIconSize;
+};
+
+// Makes the painter objects draw on a strip with; origin is where the strip's top-left lies in
+// window coordinates. The painter must have written everything into the strip when destroyed.
+using TvnStripPainterFactory =
+    std::function<std::unique_ptr<TvnFramePainter>(TPixelBitmap& strip, TPoint origin)>;
+
+// Lays out the objects and composes the four strips of a look.Width x look.Height frame; the
+// inactive picture is used for an inactive form when the skin has one. An object whose
+// rectangle reaches below the client's top is drawn on the bottom strip, every other one on the
+// top strip (painters are made only for strips that get an object). Returns the geometry.
+TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& frameSkin,
+                                  TvnFrameObjectList& objects, const TvnFrameLook& look,
+                                  const TvnStripPainterFactory& painterOn, TvnFrameStrips& strips);
+
+// A logo over the client background. Transparent: pixels of the colour of its bottom-left
+// pixel are left out.
+struct TvnLogo {
+  const TPixelBitmap* Picture = nullptr;  // none or empty: no logo
+  bool Transparent = false;
+};
+
+// Where the logo goes in a client area of width x height: centred, never left of or above 0.
+TPoint LogoPosition(int width, int height, int logoWidth, int logoHeight);
+
+// The client background of width x height: with a skin (skin null: none) its picture number
+// bgpictureindex, or else the clientrect piece of its main picture, tiled from (0, 0); a skin
+// with neither, or no skin, gives the face colour (a skin whose client rectangle is empty shows
+// no logo). Then the logo.
+TPixelBitmap ComposeClientBackground(const TvnSkinData* skin, int width, int height,
+                                     std::uint32_t faceColour, const TvnLogo& logo);

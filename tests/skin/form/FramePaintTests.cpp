@@ -1,0 +1,237 @@
+// The frame and client pixels composed without a window: strips, objects on the right strip,
+// the inactive picture and effect, the tiled client background and the logo.
+#include "skin/form/FramePaint.h"
+
+#include "FormTestDoubles.h"
+#include "skin/data/vnIniFile.h"
+#include "skin/data/vnSkinData.h"
+#include "skin/data/vnSkinDataObjects.h"
+#include "skin/form/PixelPainter.h"
+#include "skin/form/VeneerFormSkin.h"
+#include "skin/imaging/vnEffects.h"
+#include "skin/imaging/vnUtilsCompose.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Pixels for real; system colours are grey, text is not drawn.
+class TTestPixelPainter : public TvnPixelPainter {
+public:
+  using TvnPixelPainter::TvnPixelPainter;
+  void DrawGlyph(TvnGlyph, int, int, TColor) override {}
+  void SetFont(const TvnTextFont&) override {}
+  void SetTextColor(TColor) override {}
+  TPoint TextExtent(std::u16string_view t) override { return {6 * static_cast<int>(t.size()), 12}; }
+  void TextOut(int, int, std::u16string_view) override {}
+  std::unique_ptr<TvnFramePainter> PainterOn(TPixelBitmap& b) override {
+    return std::make_unique<TTestPixelPainter>(b.View(), TPoint{0, 0});
+  }
+
+protected:
+  std::uint32_t ColourValue(TColor c) const override {
+    return IsSystemColor(c) ? 0x808080u : static_cast<std::uint32_t>(c) & 0xFFFFFF;
+  }
+};
+
+// The embedded skin's geometry on a patterned 191 x 135 picture, with a close button (an
+// animation drawn from a pure green picture) at the top right and a user object low on the
+// bottom-left corner.
+std::unique_ptr<TvnSkinData> MakeSkin() {
+  auto skin = std::make_unique<TvnSkinData>();
+  TvnSkinData& s = *skin;
+  s.SetNoticeSender(nullptr);
+  s.Picture.SetSize(191, 135);
+  for (int y = 0; y < 135; ++y)
+    for (int x = 0; x < 191; ++x) s.Picture.SetPixel(x, y, static_cast<std::uint32_t>((x * 7) ^ (y * 3)) & 0x7F7F7F);
+  s.ActivePictures.resize(2);
+  s.ActivePictures[0].SetSize(41, 20);
+  s.ActivePictures[0].Fill(0x00FF00);
+  s.ActivePictures[1].SetSize(5, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) s.ActivePictures[1].SetPixel(x, y, static_cast<std::uint32_t>(0x10 * x + 0x1000 * y));
+  s.LeftTopPoint = {46, 32};
+  s.RightTopPoint = {110, 30};
+  s.LeftBottomPoint = {54, 115};
+  s.RightBottomPoint = {138, 115};
+  s.ClientRect = Rect(8, 28, 184, 118);
+  s.ButtonsRect = Rect(132, 9, 181, 20);
+  s.MaskRectArea = Rect(4, 5, 188, 131);
+  s.LeftStretch = s.RightStretch = true;
+  const TvnIniFile ini(
+      "[SKINOBJECTS]\ncount=2\n0=CloseAnimate:animate\n1=Low:userobject\n"
+      "[CloseAnimate]\nskinrect=1,12,9,20\nactiveskinrect=1,12,41,20\nactivepictureindex=0\n"
+      "skinrectinapicture=1\ncountframes=5\nbuttonstyle=1\ncommand=cmclose\n"
+      "[Low]\nskinrect=2,118,40,130\n");
+  LoadObjectDescriptions(ini, s.ObjectDescriptions);
+  s.SkinEmpty = false;
+  return skin;
+}
+
+struct TComposed {
+  TvnFrameStrips Strips;
+  TvnFrameGeometry Geometry;
+  std::vector<TPoint> PainterOrigins;
+};
+
+TComposed Compose(const TvnSkinData& skin, TvnFrameObjectList& objects, TvnFrameLook look) {
+  TComposed c;
+  c.Geometry = ComposeSkinFrame(skin, FrameSkinOf(skin), objects, look,
+                                [&](TPixelBitmap& strip, TPoint origin) {
+                                  c.PainterOrigins.push_back(origin);
+                                  return std::make_unique<TTestPixelPainter>(strip.View(), origin);
+                                },
+                                c.Strips);
+  return c;
+}
+
+TvnFrameLook Look(int w, int h, bool active = true) {
+  TvnFrameLook l;
+  l.Width = w;
+  l.Height = h;
+  l.Active = active;
+  l.SmallIconSize = {16, 16};
+  return l;
+}
+
+// Paints user objects magenta.
+class TPaintingHost : public TRecordingHost {
+public:
+  void FirePaintEvent(const std::string&, TvnFramePainter& canvas, const TRect& rect) override {
+    canvas.FillRect(rect, 0xFF00FF);
+  }
+};
+
+TEST(ComposeSkinFrame, StripsAreTheComposedFrameWithTheObjectsOnTheirStrips) {
+  const auto skin = MakeSkin();
+  TPaintingHost host;
+  TvnFrameObjectList objects;
+  BuildSkinObjects(objects, host, skin->ObjectDescriptions, ObjectPicturesOf(*skin));
+  ASSERT_EQ(objects.Count(), 2);
+  for (auto [w, h] : {std::pair{385, 392}, {191, 135}, {640, 200}}) {
+    const TComposed c = Compose(*skin, objects, Look(w, h));
+    // Without the objects: exactly the frame strips of the skin for this size.
+    TPixelBitmap left, top, right, bottom;
+    const TvnFrameGeometry& g = c.Geometry;
+    ComposeFrameStrips({skin->LeftTopPoint, skin->RightTopPoint, skin->LeftBottomPoint, skin->RightBottomPoint, skin->ClientRect},
+                       {g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.Client}, left, top, right,
+                       bottom, skin->Picture, Rect(0, 0, 191, 135), w, h, {true, false, true, false});
+    EXPECT_EQ(c.Strips.Left, left);
+    EXPECT_EQ(c.Strips.Right, right);
+    ASSERT_EQ(c.Strips.Top.Width(), w);
+    ASSERT_EQ(c.Strips.Bottom.Width(), w);
+    // The close button is laid out at the right end of the buttons and drawn green on the top
+    // strip; the rest of the top strip is the frame.
+    const TRect close = objects.At(0)->ObjectRect;
+    EXPECT_EQ(close, Rect(w - 191 + 173, 9, w - 191 + 181, 17)) << w;
+    int differing = 0;
+    for (int y = 0; y < top.Height(); ++y)
+      for (int x = 0; x < w; ++x) {
+        const std::uint32_t got = c.Strips.Top.GetPixel(x, y);
+        if (close.Contains({x, y})) EXPECT_EQ(got, 0x00FF00u) << x << "," << y;
+        else differing += got != top.GetPixel(x, y);
+      }
+    EXPECT_EQ(differing, 0);
+    // The low object lies below the client's top: it is drawn on the bottom strip, whose
+    // painter starts at the client's bottom.
+    const TRect low = objects.At(1)->ObjectRect;
+    EXPECT_EQ(low, Rect(2, h - 17, 40, h - 5));
+    EXPECT_EQ(c.PainterOrigins, (std::vector<TPoint>{{0, 0}, {0, g.Client.Bottom}}));
+    differing = 0;
+    for (int y = 0; y < bottom.Height(); ++y)
+      for (int x = 0; x < w; ++x) {
+        const std::uint32_t got = c.Strips.Bottom.GetPixel(x, y);
+        if (low.Contains({x, y + g.Client.Bottom})) EXPECT_EQ(got, 0xFF00FFu) << x << "," << y;
+        else differing += got != bottom.GetPixel(x, y);
+      }
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(g.Client, CalcFrameGeometry(FrameSkinOf(*skin), w, h).Client);
+  }
+}
+
+TEST(ComposeSkinFrame, AnInactiveFormUsesTheInactivePictureAndTheEffect) {
+  auto skin = MakeSkin();
+  skin->ObjectDescriptions.clear();
+  skin->InActivePicture.SetSize(191, 135);
+  skin->InActivePicture.Fill(0x204060);
+  skin->InActiveEffect = ieInvert;
+  TRecordingHost host;
+  TvnFrameObjectList objects;
+  TvnFrameLook look = Look(300, 200, false);
+  const TComposed plain = Compose(*skin, objects, look);
+  EXPECT_EQ(plain.Strips.Top.GetPixel(100, 5), 0x204060u);
+  EXPECT_EQ(plain.Strips.Right.GetPixel(2, 40), 0x204060u);
+  EXPECT_TRUE(plain.PainterOrigins.empty());  // no object, no painter
+  look.RenderInactive = true;
+  const TComposed rendered = Compose(*skin, objects, look);
+  for (const auto& [strip, from] : {std::pair{&rendered.Strips.Top, &plain.Strips.Top},
+                                    {&rendered.Strips.Bottom, &plain.Strips.Bottom},
+                                    {&rendered.Strips.Left, &plain.Strips.Left},
+                                    {&rendered.Strips.Right, &plain.Strips.Right}}) {
+    TvnEffectBmp expected(ViewOf(*from));
+    expected.InvertColors();
+    EXPECT_EQ(*strip, expected.Bitmap());
+  }
+  // Active again: the main picture, no effect.
+  const TComposed active = Compose(*skin, objects, Look(300, 200, true));
+  EXPECT_EQ(active.Strips.Top.GetPixel(3, 5), skin->Picture.GetPixel(3, 5));  // a fixed corner
+  EXPECT_NE(active.Strips.Top, plain.Strips.Top);
+}
+
+TEST(ClientBackground, TilesTheSkinPieceOrPictureFromTheOrigin) {
+  auto skin = MakeSkin();
+  const TPixelBitmap a = ComposeClientBackground(skin.get(), 400, 250, 0xC0C0C0, {});
+  ASSERT_EQ(a.Width(), 400);
+  // The client rectangle piece (176 x 90) of the main picture repeats from (0, 0).
+  for (auto [x, y] : {std::pair{0, 0}, {175, 89}, {176, 0}, {399, 249}, {200, 100}})
+    EXPECT_EQ(a.GetPixel(x, y), skin->Picture.GetPixel(8 + x % 176, 28 + y % 90)) << x << "," << y;
+  // A background picture wins over the piece.
+  skin->BGPictureIndex = 1;
+  const TPixelBitmap b = ComposeClientBackground(skin.get(), 12, 7, 0xC0C0C0, {});
+  for (auto [x, y] : {std::pair{0, 0}, {4, 2}, {5, 0}, {11, 6}})
+    EXPECT_EQ(b.GetPixel(x, y), skin->ActivePictures[1].GetPixel(x % 5, y % 3)) << x << "," << y;
+  // An index past the pictures falls back to the piece.
+  skin->BGPictureIndex = 7;
+  EXPECT_EQ(ComposeClientBackground(skin.get(), 400, 250, 0xC0C0C0, {}), a);
+  // No skin: the face colour.
+  const TPixelBitmap c = ComposeClientBackground(nullptr, 30, 20, 0xC0C0C0, {});
+  EXPECT_EQ(c.GetPixel(0, 0), 0xC0C0C0u);
+  EXPECT_EQ(c.GetPixel(29, 19), 0xC0C0C0u);
+  EXPECT_TRUE(ComposeClientBackground(nullptr, 0, 20, 0xC0C0C0, {}).IsEmpty());
+}
+
+TEST(ClientBackground, LogoCentredOpaqueOrTransparentAndNeverAboveOrLeftOfTheOrigin) {
+  TPixelBitmap logo(5, 4);
+  logo.Fill(0x0000FF);
+  logo.SetPixel(0, 3, 0x00FF00);  // the bottom-left pixel gives the transparent colour
+  logo.SetPixel(4, 0, 0x00FF00);
+  logo.SetPixel(2, 2, 0xFF0000);
+  const TPixelBitmap opaque = ComposeClientBackground(nullptr, 20, 10, 0xC0C0C0, {&logo, false});
+  // At (20/2 - 5/2, 10/2 - 4/2) = (8, 3).
+  EXPECT_EQ(opaque.GetPixel(7, 3), 0xC0C0C0u);
+  EXPECT_EQ(opaque.GetPixel(8, 3), 0x0000FFu);
+  EXPECT_EQ(opaque.GetPixel(12, 3), 0x00FF00u);
+  EXPECT_EQ(opaque.GetPixel(8, 6), 0x00FF00u);
+  EXPECT_EQ(opaque.GetPixel(10, 5), 0xFF0000u);
+  EXPECT_EQ(opaque.GetPixel(13, 3), 0xC0C0C0u);
+  const TPixelBitmap clear = ComposeClientBackground(nullptr, 20, 10, 0xC0C0C0, {&logo, true});
+  EXPECT_EQ(clear.GetPixel(12, 3), 0xC0C0C0u);
+  EXPECT_EQ(clear.GetPixel(8, 6), 0xC0C0C0u);
+  EXPECT_EQ(clear.GetPixel(8, 3), 0x0000FFu);
+  EXPECT_EQ(clear.GetPixel(10, 5), 0xFF0000u);
+  // Larger than the client: placed at (0, 0) and cut.
+  const TPixelBitmap small = ComposeClientBackground(nullptr, 3, 2, 0xC0C0C0, {&logo, false});
+  EXPECT_EQ(small.GetPixel(0, 0), 0x0000FFu);
+  EXPECT_EQ(small.GetPixel(2, 1), 0x0000FFu);
+  EXPECT_EQ(LogoPosition(3, 2, 5, 4), (TPoint{0, 0}));
+  EXPECT_EQ(LogoPosition(21, 11, 4, 4), (TPoint{8, 3}));
+  // A skin with an empty client rectangle: the plain face and no logo.
+  auto skin = MakeSkin();
+  skin->ClientRect = Rect(0, 0, 0, 0);
+  const TPixelBitmap face = ComposeClientBackground(skin.get(), 20, 10, 0xC0C0C0, {&logo, false});
+  EXPECT_EQ(face.GetPixel(10, 5), 0xC0C0C0u);
+}
+
+}  // namespace
