@@ -12,6 +12,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
 #include "skin/data/vnSkinData.h"
+#include "skin/form/AlphaFade.h"
 #include "skin/form/FramePaint.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnEffects.h"
@@ -19,6 +20,7 @@
 #include "skin/imaging/vnUtilsDraw_win.h"
 #include "skin/imaging/vnUtilsRegion.h"
 #include "skin/imaging/vnUtilsRegion_win.h"
+#include "skin/imaging/vnUtilsSystem_win.h"
 
 #include <algorithm>
 #include <typeinfo>
@@ -150,6 +152,67 @@ void TvnVeneerForm::SetBorderIcons(TvnBorderIcons value) {
 void TvnVeneerForm::SetShowIcon(bool value) {
   FShowIcon = value;
   if (!ComponentState().Loading) RepaintFrame();
+}
+
+bool TvnVeneerForm::LayeredWindows() const { return IsLayeredWindowSystem(); }
+
+void TvnVeneerForm::SetAlphaBlend(bool value) {
+  FAlphaBlend = value;
+  HWND window = Window();
+  if (!window || ComponentState().Loading || ComponentState().Designing || !LayeredWindows()) return;
+  LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if (value) {
+    ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredAlpha(window, static_cast<BYTE>(FAlphaBlendValue));
+  } else {
+    ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  }
+}
+
+void TvnVeneerForm::SetAlphaBlendValue(int value) {
+  FAlphaBlendValue = std::clamp(value, 0, 255);
+  HWND window = Window();
+  if (!window || !FAlphaBlend || ComponentState().Loading || ComponentState().Designing || !LayeredWindows())
+    return;
+  SetLayeredAlpha(window, static_cast<BYTE>(FAlphaBlendValue));
+}
+
+void TvnVeneerForm::SetLogoBitMap(const TPixelBitmap& value) {
+  FLogo = value;
+  if (!ComponentState().Loading) RepaintClient();
+}
+
+void TvnVeneerForm::RepaintClient() {
+  if (HWND window = Window()) ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// The fade-in on show (window timer 1): from opacity 0 up to the target in steps of 5, or
+// straight to the target without the animation. An opaque end leaves the window unlayered.
+void TvnVeneerForm::FadeIn() {
+  HWND window = Window();
+  ::KillTimer(window, kFadeTimer);
+  if (!LayeredWindows()) return;
+  const int target = FadeTarget(FAlphaBlend, AlphaBlendAnimation, FAlphaBlendValue);
+  if (AlphaBlendAnimation) {
+    // Let the window paint itself before it becomes visible.
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(msg.wParam));
+        break;
+      }
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    if (!::IsWindow(window)) return;
+    for (int alpha : FadeSteps(target)) SetLayeredAlpha(window, static_cast<BYTE>(alpha));
+  } else if (target != 255) {
+    SetLayeredAlpha(window, static_cast<BYTE>(target));
+  }
+  if (target == 255) {
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+    ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  }
 }
 
 void TvnVeneerForm::SetHideCaptionButtons(bool value) {
@@ -342,6 +405,12 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         // well would paint every size twice. The new region is set without a repaint of its own.
         if (FSkinSupport && FWidth >= MinTrackWidth() && FHeight >= MinTrackHeight())
           UpdateFrame(true, false);
+        if (FAlphaBlend && FAlphaBlendValue != 255 && LayeredWindows()) {
+          RepaintFrame();
+          RepaintClient();
+        }
+        // The logo stays centred: the whole client is painted again.
+        if (!FLogo.IsEmpty()) RepaintClient();
         return;
       case WM_ACTIVATE:
         FFormActive = LOWORD(m.WParam) != WA_INACTIVE;
@@ -353,6 +422,20 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
       case WM_SETTEXT:
         Previous(m);
         if (FForm->BorderStyle() != TFormBorderStyle::bsNone) RepaintFrame();
+        return;
+      case WM_SHOWWINDOW:
+        if (HWND window = Window(); window && LayeredWindows()) {
+          const LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+          if (m.WParam == 0) {
+            if (FAlphaBlend || AlphaBlendAnimation)
+              ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+          } else if (FadesInOnShow(FAlphaBlend, AlphaBlendAnimation, true)) {
+            ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+            SetLayeredAlpha(window, 0);
+            ::SetTimer(window, kFadeTimer, 1, nullptr);
+          }
+        }
+        Previous(m);
         return;
       case WM_ERASEBKGND:
         PaintClientBackground(reinterpret_cast<HDC>(m.WParam));
@@ -469,6 +552,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
           case kAnimationTimer:
             if (!FObjects.AnimationTick()) StopTimer(kAnimationTimer);
             return;
+          case kFadeTimer: FadeIn(); break;
           default: break;
         }
         Previous(m);
@@ -866,33 +950,10 @@ void TvnVeneerForm::PaintClientBackground(HDC dc) {
   if (!window || !dc) return;
   RECT client{};
   ::GetClientRect(window, &client);
-  const int w = client.right, h = client.bottom;
-  if (w <= 0 || h <= 0) return;
-  TvnDibSurface surface(w, h);
-  {
-    TvnDibPainter p(surface, {0, 0});
-    const TPixelBitmap* tile = nullptr;
-    TRect piece;
-    if (FSkinSupport) {
-      const TvnSkinData& s = *FSkinData;
-      const int index = s.BGPictureIndex;
-      if (index >= 0 && index < static_cast<int>(s.ActivePictures.size())) {
-        tile = &s.ActivePictures[static_cast<std::size_t>(index)];
-        piece = Rect(0, 0, tile->Width(), tile->Height());
-      } else if (!s.ClientRect.IsEmpty()) {
-        tile = &s.Picture;
-        piece = s.ClientRect;
-      }
-    }
-    if (tile == nullptr || piece.IsEmpty()) {
-      p.FillRect(Rect(0, 0, w, h), clBtnFace);
-    } else {
-      for (int y = 0; y < h; y += piece.Height())
-        for (int x = 0; x < w; x += piece.Width()) p.DrawPicture(*tile, piece, Bounds(x, y, piece.Width(), piece.Height()));
-    }
-  }
-  ::GdiFlush();
-  surface.BlitTo(dc, 0, 0);
+  TPixelBitmap background = ComposeClientBackground(FSkinSupport ? FSkinData : nullptr, client.right,
+                                                    client.bottom, TvnDibPainter::Resolve(clBtnFace),
+                                                    {&FLogo, LogoBitMapTransparent});
+  PaintPixels(dc, 0, 0, background.View());
 }
 
 void TvnVeneerForm::RedrawObject(TvnActiveSkinObject& object) {
@@ -913,9 +974,30 @@ void TvnVeneerForm::RedrawObject(TvnActiveSkinObject& object) {
   surface.BlitTo(dc.Get(), r.Left, r.Top);
 }
 
-void TvnVeneerForm::DrawFormIcon(TvnFramePainter&, int, int) {
-  // The window icon needs a device context of the painter's surface; this program shows no
-  // icon (ShowIcon off), so the icon look is left for the form that needs it.
+void TvnVeneerForm::DrawFormIcon(TvnFramePainter& painter, int x, int y) {
+  auto* surface = dynamic_cast<TvnWinPainter*>(&painter);
+  HWND window = Window();
+  if (surface == nullptr || window == nullptr) return;
+  if (!FIcon) {
+    // The form's own icon, else the program's, else the system's application icon.
+    HICON source = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+    if (!source) source = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+    if (!source) source = reinterpret_cast<HICON>(::GetClassLongPtrW(window, GCLP_HICONSM));
+    if (!source) source = reinterpret_cast<HICON>(::GetClassLongPtrW(window, GCLP_HICON));
+    TvnOwnedIcon loaded;  // a loaded icon is ours to destroy once copied
+    if (!source)
+      loaded = TvnCounted<TvnOwnedIcon>(static_cast<HICON>(
+          ::LoadImageW(::GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+    if (!source && !loaded)
+      loaded = TvnCounted<TvnOwnedIcon>(static_cast<HICON>(
+          ::LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+    if (!source) source = loaded.Get();
+    if (!source) return;
+    const TPoint size = SmallIconSize();
+    FIcon = TvnCounted<TvnOwnedIcon>(static_cast<HICON>(
+        ::CopyImage(source, IMAGE_ICON, size.X, size.Y, LR_COPYFROMRESOURCE)));
+  }
+  surface->DrawIcon(FIcon.Get(), x, y);
 }
 
 std::u16string TvnVeneerForm::CaptionText() const {
@@ -1267,7 +1349,7 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       Flag("LogoBitMapTransparent", &F::LogoBitMapTransparent),
       Flag("UseSkinFontInMenu", &F::UseSkinFontInMenu),
       Flag("MaximizeOnFullScreen", &F::MaximizeOnFullScreen),
-      Flag("AlphaBlend", &F::AlphaBlend),
+      ValueProperty<F>("AlphaBlend", [](F& c, const TDescValue& v) { c.SetAlphaBlend(v.AsBoolean()); }),
       Flag("AlphaBlendAnimation", &F::AlphaBlendAnimation),
       Flag("MenusAlphaBlend", &F::MenusAlphaBlend),
       Flag("MenusAlphaBlendAnimation", &F::MenusAlphaBlendAnimation),
@@ -1275,7 +1357,7 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       Flag("UseDefaultObjectHint", &F::UseDefaultObjectHint),
       Flag("Magnetic", &F::Magnetic),
       Number("MagneticSize", &F::MagneticSize),
-      Number("AlphaBlendValue", &F::AlphaBlendValue),
+      ValueProperty<F>("AlphaBlendValue", [](F& c, const TDescValue& v) { c.SetAlphaBlendValue(v.AsInteger()); }),
       Number("MenusAlphaBlendValue", &F::MenusAlphaBlendValue),
       Number("MaxMenuItemsInWindow", &F::MaxMenuItemsInWindow),
       Number("DefMenuItemHeight", &F::DefMenuItemHeight),

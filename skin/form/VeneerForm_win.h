@@ -47,6 +47,15 @@ public:
   const TFontDesc& DefInActiveCaptionFont() const { return FDefInActiveCaptionFont; }
   void SetDefInActiveCaptionFont(const TFontDesc& value);
   TFontDesc& DefCaptionFontForChange() { return FDefCaptionFont; }
+  // Translucency: where layered windows exist, AlphaBlend makes the window layered at
+  // AlphaBlendValue (0..255); elsewhere both are kept and have no effect.
+  bool GetAlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool value);
+  int GetAlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(int value);
+  // The picture centred over the client background; setting it repaints the client.
+  const TPixelBitmap& LogoBitMap() const { return FLogo; }
+  void SetLogoBitMap(const TPixelBitmap& value);
   TFontDesc& DefInActiveCaptionFontForChange() { return FDefInActiveCaptionFont; }
   // The application's own system menu (not owned; cleared when it is freed). With
   // UseDefaultSysMenu the standard items are merged into it whenever it opens.
@@ -66,8 +75,6 @@ public:
   bool UseDefaultSysMenu = true;
   bool ShowObjectHint = false;
   bool UseDefaultObjectHint = true;
-  bool AlphaBlend = false;
-  int AlphaBlendValue = 200;
   bool AlphaBlendAnimation = false;
   bool LogoBitMapTransparent = false;
   // Passed on to the skinned popup menus when they come.
@@ -190,6 +197,9 @@ private:
   void PaintSkinFrame();
   void PaintDefaultFrame();
   void PaintClientBackground(HDC dc);
+  void RepaintClient();
+  void FadeIn();
+  bool LayeredWindows() const;
   void ApplyWindowRegion(bool rebuild, bool redraw = true);
   void Layout();
   void TrackActiveObject(TPoint p, bool hover) { FObjects.TrackActiveObject(p, hover, IsFormActive()); }
@@ -244,6 +254,10 @@ private:
   bool FInMainMenuMode = false;
   bool FMenuFilterInstalled = false;
   std::function<bool(MSG&)> FSavedMessageHandler;
+  bool FAlphaBlend = false;
+  int FAlphaBlendValue = 200;
+  TPixelBitmap FLogo;
+  TvnOwnedIcon FIcon;  // the window icon at small-icon size, made on first use
 };
 
 // Makes TvnVeneerForm known to window descriptions with its published properties.

@@ -9,15 +9,21 @@
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataObjects.h"
 #include "skin/data/vnSkinDataResStr.h"
+#include "skin/data/vnSkinDataStoredSkin.h"
+#include "skin/data/vnSkinData_win.h"
+#include "framework/Description.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsRegion.h"
 #include "framework/Bmp.h"
 #include "framework/Stream.h"
 #include "tests/support/WindowTesting_win.h"
+#include "skin/imaging/vnUtilsSystem_win.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -686,6 +692,241 @@ TEST_F(TMenuFixture, TrayMenuAndHintsFollowTheResourceStrings) {
   EXPECT_EQ(Utf16ToUtf8(Frame->Objects().At(1)->ObjectHintText), "Quit");
   EXPECT_EQ(Utf16ToUtf8(Frame->GetSystemMenuItems()->Find("VNR_CLOSE")->Caption), "&Quit");
   Skin->SetResourceStrData(nullptr);
+}
+
+// ---- pixels, translucency and GDI objects ------------------------------------------------
+
+// What the client area shows, read back from its DC.
+TPixelBitmap CaptureClient(HWND window) {
+  RECT r{};
+  ::GetClientRect(window, &r);
+  TPixelBitmap result(r.right, r.bottom);
+  TvnDibSurface surface(r.right, r.bottom);
+  HDC dc = ::GetDC(window);
+  ::BitBlt(surface.DC(), 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+  ::ReleaseDC(window, dc);
+  surface.CopyTo(result);
+  return result;
+}
+
+TEST_F(TFrameFixture, ShowIconPutsTheWindowIconOnTheSystemMenuButton) {
+  Make(TFormBorderStyle::bsSingle, false);
+  Frame->SetBorderIcons(TvnBorderIcons{TvnBorderIcon::biSystemMenu, TvnBorderIcon::biMinimize});
+  ::SendMessageW(Window(), WM_NCPAINT, 0, 0);
+  const TPoint icon = Frame->SmallIconSize();
+  ASSERT_GT(icon.X, 0);
+  const TPixelBitmap glyph = Capture(Window());
+  const long withoutIcon = TvnGdiCount::Live();
+  Frame->SetShowIcon(true);  // repaints
+  const TPixelBitmap shown = Capture(Window());
+  EXPECT_EQ(TvnGdiCount::Live(), withoutIcon + 1);  // the cached icon, and nothing else
+
+  // What the button area must show: the application icon (this program has no icon of its
+  // own) at small-icon size, drawn over the caption's face colour.
+  HICON system = static_cast<HICON>(::LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  ASSERT_NE(system, nullptr);
+  HICON small = static_cast<HICON>(::CopyImage(system, IMAGE_ICON, icon.X, icon.Y, LR_COPYFROMRESOURCE));
+  ::DestroyIcon(system);
+  TPixelBitmap face(icon.X, icon.Y);
+  face.Fill(::GetSysColor(COLOR_BTNFACE));
+  TPixelBitmap want(icon.X, icon.Y);
+  {
+    TvnDibSurface expected(icon.X, icon.Y);
+    expected.Assign(face);
+    ::DrawIconEx(expected.DC(), 0, 0, small, 0, 0, 0, nullptr, DI_NORMAL);
+    expected.CopyTo(want);
+  }
+  ::DestroyIcon(small);
+  int mismatches = 0, notFace = 0, changed = 0;
+  for (int y = 0; y < icon.Y; ++y)
+    for (int x = 0; x < icon.X; ++x) {
+      const std::uint32_t got = shown.GetPixel(3 + x, 4 + y);
+      mismatches += got != want.GetPixel(x, y);
+      notFace += got != face.GetPixel(x, y);
+      changed += got != glyph.GetPixel(3 + x, 4 + y);
+    }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(notFace, icon.X * icon.Y / 4);  // icon pixels, not an empty button
+  EXPECT_GT(changed, 0);
+  // Repaints draw the cached icon again; no new one is made.
+  for (int i = 0; i < 5; ++i) ::SendMessageW(Window(), WM_NCPAINT, 0, 0);
+  EXPECT_EQ(TvnGdiCount::Live(), withoutIcon + 1);
+}
+
+// A 20 x 10 logo: blue with a red dot, its bottom-left pixel (and one more) green.
+TPixelBitmap MakeLogo() {
+  TPixelBitmap logo(20, 10);
+  logo.Fill(0xFF0000);
+  logo.SetPixel(0, 9, 0x00FF00);
+  logo.SetPixel(19, 0, 0x00FF00);
+  logo.SetPixel(10, 5, 0x0000FF);
+  return logo;
+}
+
+TEST_F(TFrameFixture, LogoCentredOverTheClientBackgroundAndFollowingTheSize) {
+  Make(TFormBorderStyle::bsSizeable, true);
+  Frame->SetLogoBitMap(MakeLogo());
+  ::UpdateWindow(Window());
+  RECT client{};
+  ::GetClientRect(Window(), &client);
+  const TPoint at{client.right / 2 - 10, client.bottom / 2 - 5};
+  TPixelBitmap shown = CaptureClient(Window());
+  // The background is the skin's client piece tiled from the client's top-left.
+  const TvnSkinData& s = *Skin;
+  EXPECT_EQ(shown.GetPixel(0, 0), s.Picture.GetPixel(8, 28));
+  EXPECT_EQ(shown.GetPixel(177, 91), s.Picture.GetPixel(8 + 1, 28 + 1));
+  EXPECT_EQ(shown.GetPixel(at.X, at.Y), 0xFF0000u);
+  EXPECT_EQ(shown.GetPixel(at.X + 10, at.Y + 5), 0x0000FFu);
+  EXPECT_EQ(shown.GetPixel(at.X, at.Y + 9), 0x00FF00u);  // opaque: the key colour shows too
+  EXPECT_NE(shown.GetPixel(at.X - 1, at.Y), 0xFF0000u);
+  EXPECT_NE(shown.GetPixel(at.X + 20, at.Y), 0xFF0000u);
+
+  // Transparent: pixels of the bottom-left colour show the background.
+  Frame->LogoBitMapTransparent = true;
+  ::RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  shown = CaptureClient(Window());
+  const int tx = (at.X + 0) % 176, ty = (at.Y + 9) % 90;
+  EXPECT_EQ(shown.GetPixel(at.X, at.Y + 9), s.Picture.GetPixel(8 + tx, 28 + ty));
+  EXPECT_EQ(shown.GetPixel(at.X + 19, at.Y), s.Picture.GetPixel(8 + (at.X + 19) % 176, 28 + at.Y % 90));
+  EXPECT_EQ(shown.GetPixel(at.X + 1, at.Y), 0xFF0000u);
+
+  // A larger window: the logo is at the new centre at once.
+  Form->SetBounds(100, 100, 501, 433);
+  ::UpdateWindow(Window());
+  ::GetClientRect(Window(), &client);
+  const TPoint moved{client.right / 2 - 10, client.bottom / 2 - 5};
+  ASSERT_NE(moved.X, at.X);
+  shown = CaptureClient(Window());
+  EXPECT_EQ(shown.GetPixel(moved.X + 1, moved.Y), 0xFF0000u);
+  EXPECT_EQ(shown.GetPixel(moved.X + 10, moved.Y + 5), 0x0000FFu);
+}
+
+TEST(FrameAlphaBlend, FadeInEndsAtTheValueAndSettersApplyAtRunTime) {
+  const DWORD version = ::GetVersion();
+  std::printf("GetVersion: %lu.%lu; layered windows %s\n", static_cast<unsigned long>(version & 0xFF),
+              static_cast<unsigned long>((version >> 8) & 0xFF), IsLayeredWindowSystem() ? "available" : "absent");
+  if (!IsLayeredWindowSystem()) GTEST_SKIP() << "no layered windows on this system";
+  const long before = TvnGdiCount::Live();
+  {
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 300, 200);
+    auto* frame = TComponent::Create<TvnVeneerForm>(&form);
+    frame->SetAlphaBlendValue(150);
+    frame->SetAlphaBlend(true);
+    HWND window = form.Handle();
+    form.Show();
+    // Shown layered and invisible, the timer then brings it to the value.
+    EXPECT_NE(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    Pump(100);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 150);
+    EXPECT_NE(flags & LWA_ALPHA, 0u);
+    frame->SetAlphaBlendValue(90);
+    ASSERT_TRUE(::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 90);
+    frame->SetAlphaBlendValue(400);  // a byte: kept within 0..255
+    EXPECT_EQ(frame->GetAlphaBlendValue(), 255);
+    frame->SetAlphaBlend(false);
+    EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    // Hiding a translucent window drops the layered style.
+    frame->SetAlphaBlendValue(120);
+    frame->SetAlphaBlend(true);
+    EXPECT_NE(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    ::ShowWindow(window, SW_HIDE);
+    EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+
+    // The fade alone ends opaque and unlayered.
+    frame->SetAlphaBlend(false);
+    frame->AlphaBlendAnimation = true;
+    ::ShowWindow(window, SW_SHOW);
+    EXPECT_NE(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    Pump(100);
+    EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    EXPECT_TRUE(::IsWindowVisible(window));
+  }
+  EXPECT_EQ(TvnGdiCount::Live(), before);
+}
+
+const TDescObject* FindStoredSkin(const TDescObject& object) {
+  if (object.ClassName == "TvnCompressedStoredSkin") return &object;
+  for (const TDescObject& child : object.Children)
+    if (const TDescObject* found = FindStoredSkin(child)) return found;
+  return nullptr;
+}
+
+// The stored skin block of the program's window description.
+std::vector<std::uint8_t> EmbeddedSkinBlock() {
+  const std::vector<std::uint8_t> text = ReadFileBytes(std::filesystem::path(QUILLON_SOURCE_DIR) / "app" / "Unit1.desc");
+  const TDescObject form = ParseDescription(std::string(text.begin(), text.end()));
+  if (const TDescObject* stored = FindStoredSkin(form))
+    for (const TDescProperty& p : stored->Properties)
+      if (p.Name == "CompressedData") return p.Value.Bytes;
+  return {};
+}
+
+// The program's embedded skin on a window, loaded and reloaded through a skin data owned by the
+// form whose notices reach the form as window messages; activations through a second window;
+// repaints of frame and client. Every GDI object, DC and region the frame makes must be gone
+// again afterwards.
+TEST(FrameGdiObjects, EmbeddedSkinSurvivesActivationsRepaintsAndReloadsWithoutLeaks) {
+  const std::vector<std::uint8_t> block = EmbeddedSkinBlock();
+  ASSERT_FALSE(block.empty());
+  const long before = TvnGdiCount::Live();
+  {
+    TForm other(nullptr);
+    other.SetBounds(600, 100, 200, 150);
+    other.Show();
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetText(L"Quillon");
+    form->SetBounds(100, 100, 385, 392);
+    auto* frame = TComponent::Create<TvnVeneerForm>(form.get());
+    auto* data = TComponent::Create<TvnSkinData>(form.get());
+    data->SetNoticeSender(&FormsSkinNoticeSender());
+    frame->SetSkinData(data);
+    TvnCompressedStoredSkin stored;
+    stored.SetCompressedData(block);
+    data->LoadCompressedSkin(stored);
+    ASSERT_TRUE(frame->SkinSupport());
+    const int objects = frame->Objects().Count();
+    EXPECT_EQ(objects, 7);
+    form->Show();
+    HWND window = form->Handle();
+    Pump(50);
+    const long settled = TvnGdiCount::Live();
+    EXPECT_GE(settled, before);
+
+    const auto start = std::chrono::steady_clock::now();
+    int activeSeen = 0, inactiveSeen = 0;
+    for (int i = 0; i < 1000; ++i) {
+      ::SetActiveWindow(window);
+      activeSeen += frame->IsFormActive();
+      ::SetActiveWindow(other.Handle());
+      inactiveSeen += !frame->IsFormActive();
+    }
+    EXPECT_EQ(activeSeen, 1000);
+    EXPECT_EQ(inactiveSeen, 1000);
+    ::SetActiveWindow(window);
+    for (int i = 0; i < 1000; ++i)
+      ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(TvnGdiCount::Live(), settled);
+    for (int i = 0; i < 100; ++i) {
+      data->LoadCompressedSkin(stored);
+      ASSERT_TRUE(frame->SkinSupport()) << i;
+      ASSERT_EQ(frame->Objects().Count(), objects) << i;
+    }
+    Pump(50);
+    EXPECT_EQ(TvnGdiCount::Live(), settled);
+    // The region follows the skin after the reloads: the corner pixel is outside the window.
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(::GetWindowRgn(window, region), ERROR);
+    EXPECT_FALSE(::PtInRegion(region, 0, 0));
+    ::DeleteObject(region);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("2000 activations, 1000 repaints, 100 reloads: %.1f s\n", seconds);
+  }
+  EXPECT_EQ(TvnGdiCount::Live(), before) << "GDI objects of the frame left behind";
 }
 
 }  // namespace
