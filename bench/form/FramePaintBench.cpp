@@ -28,22 +28,13 @@
 
 namespace {
 
-const TDescObject* FindStoredSkin(const TDescObject& object) {
-  if (object.ClassName == "TvnCompressedStoredSkin") return &object;
-  for (const TDescObject& child : object.Children)
-    if (const TDescObject* found = FindStoredSkin(child)) return found;
-  return nullptr;
-}
-
 // The stored block of Quillon's window description (app/Unit1.desc); a tree without it packs
 // skins/quillon/skin.ini instead.
 std::vector<std::uint8_t> EmbeddedBlock() {
   const std::filesystem::path root = QUILLON_SOURCE_DIR;
   const std::vector<std::uint8_t> text = ReadFileBytes(root / "app" / "Unit1.desc");
-  const TDescObject form = ParseDescription(std::string(text.begin(), text.end()));
-  if (const TDescObject* stored = FindStoredSkin(form))
-    for (const TDescProperty& p : stored->Properties)
-      if (p.Name == "CompressedData") return p.Value.Bytes;
+  std::vector<std::uint8_t> block = StoredSkinBlockOf(ParseDescription(std::string(text.begin(), text.end())));
+  if (!block.empty()) return block;
   TvnCompressedStoredSkin skin;
   if (!skin.LoadFromSkinFile(root / "skins" / "quillon" / "skin.ini"))
     throw std::runtime_error("no embedded skin and no skins/quillon/skin.ini");

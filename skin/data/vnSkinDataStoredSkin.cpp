@@ -1,5 +1,7 @@
 #include "skin/data/vnSkinDataStoredSkin.h"
 
+#include "framework/Description.h"
+
 #include "framework/CodePage.h"
 #include "skin/data/vnIniFile.h"
 #include "skin/data/vnSkinIni.h"
@@ -146,4 +148,19 @@ std::vector<std::uint8_t> BlockOfCompressedSkinFile(std::span<const std::uint8_t
                        " at byte offset 4 does not fit the " + std::to_string(file.size() - 8) +
                        " bytes that follow it");
   return {file.begin() + 8, file.begin() + 8 + length};
+}
+
+const TDescObject* FindStoredSkinObject(const TDescObject& root) {
+  if (root.ClassName == "TvnCompressedStoredSkin") return &root;
+  for (const TDescObject& child : root.Children)
+    if (const TDescObject* found = FindStoredSkinObject(child)) return found;
+  return nullptr;
+}
+
+std::vector<std::uint8_t> StoredSkinBlockOf(const TDescObject& root) {
+  std::vector<std::uint8_t> block;
+  if (const TDescObject* stored = FindStoredSkinObject(root))
+    for (const TDescProperty& p : stored->Properties)
+      if (p.Name == "CompressedData" && p.Value.Kind == TDescValueKind::Binary) block = p.Value.Bytes;
+  return block;
 }

@@ -16,6 +16,15 @@
 #include <string>
 #include <vector>
 
+struct TDescObject;
+
+// The stored-skin object of a window description: the first TvnCompressedStoredSkin, depth
+// first, or none.
+const TDescObject* FindStoredSkinObject(const TDescObject& root);
+// Its stored block (the last "CompressedData" written, as loading it would leave it); empty
+// when the description holds none.
+std::vector<std::uint8_t> StoredSkinBlockOf(const TDescObject& root);
+
 class TvnCompressedStoredSkin : public TComponent {
 public:
   explicit TvnCompressedStoredSkin(TComponent* owner = nullptr);

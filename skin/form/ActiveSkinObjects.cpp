@@ -1,29 +1,45 @@
 #include "skin/form/ActiveSkinObjects.h"
 
+#include "skin/imaging/vnUtilsCompose.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <utility>
+
+namespace {
+
+// The offsets in [from, to) of a side of D target pixels whose nearest sample of a source side
+// of S pixels starting at s0 lies inside [0, limit): one run, as the samples only grow.
+std::pair<int, int> SampledInside(int s0, int S, int D, int limit, int from, int to) {
+  auto sample = [&](int i) { return s0 + (2LL * i + 1) * S / (2LL * D); };
+  while (from < to && sample(from) < 0) ++from;
+  int last = from;
+  while (last < to && sample(last) < limit) ++last;
+  return {from, last};
+}
+
+}  // namespace
 
 void CopyPictureRect(const TPixelBitmap& picture, const TRect& source, const TPixelView& target,
                      const TRect& dest) {
   const int sw = source.Width(), sh = source.Height();
   const int dw = dest.Width(), dh = dest.Height();
-  if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
-  if (target.IsEmpty()) return;
-  const int y0 = std::max(0, -dest.Top), y1 = std::min(dh, target.Height - dest.Top);
-  const int x0 = std::max(0, -dest.Left), x1 = std::min(dw, target.Width - dest.Left);
-  for (int j = y0; j < y1; ++j) {
-    // Centre sampling: destination offset j takes source offset floor((2j + 1) * S / (2D)).
-    const int sy = source.Top + static_cast<int>((2LL * j + 1) * sh / (2LL * dh));
-    if (sy < 0 || sy >= picture.Height()) continue;
-    const std::uint8_t* from = picture.ScanLine(sy);
-    std::uint8_t* to = target.ScanLine(dest.Top + j);
-    for (int i = x0; i < x1; ++i) {
-      const int sx = source.Left + static_cast<int>((2LL * i + 1) * sw / (2LL * dw));
-      if (sx < 0 || sx >= picture.Width()) continue;
-      std::memcpy(to + (dest.Left + i) * 3, from + sx * 3, 3);
-    }
+  if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0 || target.IsEmpty() || picture.IsEmpty()) return;
+  const TPixelView from = ViewOf(picture);
+  if (sw == dw && sh == dh) {
+    CopyPixels(from, source.Left, source.Top, sw, sh, target, dest.Left, dest.Top);
+    return;
   }
+  // Only the target pixels inside the target whose sample lies in the picture are written: the
+  // stretch goes through a view of the target cut to them, so its sampling stays that of the
+  // whole rectangle.
+  const auto [x0, x1] = SampledInside(source.Left, sw, dw, picture.Width(), std::max(0, -dest.Left),
+                                      std::min(dw, target.Width - dest.Left));
+  const auto [y0, y1] = SampledInside(source.Top, sh, dh, picture.Height(), std::max(0, -dest.Top),
+                                      std::min(dh, target.Height - dest.Top));
+  if (x0 >= x1 || y0 >= y1) return;
+  const TPixelView cut{target.Pixel(dest.Left + x0, dest.Top + y0), x1 - x0, y1 - y0, target.Stride};
+  StretchPixels(from, source, cut, dest.Offset(-(dest.Left + x0), -(dest.Top + y0)));
 }
 
 // ---- TvnActiveSkinObject --------------------------------------------------------------------

@@ -1,28 +1,23 @@
 #include "skin/form/SkinCaptionObject.h"
 
+#include "skin/imaging/vnUtilsCompose.h"
+
 #include <algorithm>
 
-void ComposeHorzStrip(TPixelBitmap& target, const TPixelBitmap& picture, const TRect& source,
+namespace {
+
+// The text frame behind a caption: a strip of width w with the fixed left end p and right end q
+// of source and the middle tiled between them. The skin's offsets are kept within the source,
+// so the ends never reach outside it.
+void ComposeTextFrame(TPixelBitmap& target, const TPixelBitmap& picture, const TRect& source,
                       int p, int q, int w) {
-  const int sw = source.Width(), sh = source.Height();
-  target.SetSize(std::max(0, w), std::max(0, sh));
-  if (w <= 0 || sh <= 0) return;
+  const int sw = std::max(0, source.Width());
   p = std::clamp(p, 0, sw);
   q = std::clamp(q, 0, sw - p);
-  if (p != 0)
-    CopyPictureRect(picture, Rect(source.Left, source.Top, source.Left + p, source.Bottom), target,
-                    Rect(0, 0, p, sh));
-  if (q != 0)
-    CopyPictureRect(picture, Rect(source.Right - q, source.Top, source.Right, source.Bottom),
-                    target, Rect(w - q, 0, w, sh));
-  const int d = sw - p - q;
-  if (d <= 0) return;  // no middle to tile
-  for (int x = p; x < w - q; x += d) {
-    const int len = std::min(d, w - q - x);
-    CopyPictureRect(picture, Rect(source.Left + p, source.Top, source.Left + p + len, source.Bottom),
-                    target, Rect(x, 0, x + len, sh));
-  }
+  ComposeHorzSkinImage(p, q, target, picture, source, std::max(0, w));
 }
+
+}  // namespace
 
 void TvnSkinCaptionObject::MouseDown(int x, int y, TvnMouseButton button) {
   OwnerForm().FireMouseDown(IDName, x, y, ObjectRect, button);
@@ -116,7 +111,7 @@ void TvnSkinCaptionObject::DrawCaptionText(TvnFramePainter& canvas, int x, int y
   if (!IsZeroRect(FrameRect) && StatePicture != nullptr) {
     const TRect source = active && !IsZeroRect(ActiveFrameRect) ? ActiveFrameRect : FrameRect;
     TPixelBitmap frame;
-    ComposeHorzStrip(frame, *StatePicture, source, FrameLeftOffset, FrameRightOffset,
+    ComposeTextFrame(frame, *StatePicture, source, FrameLeftOffset, FrameRightOffset,
                      FrameRect.Width() + extent.X - FrameTextRect.Width());
     canvas.DrawBitmap(frame, at.X - FrameTextRect.Left, at.Y - FrameTextRect.Top);
   }

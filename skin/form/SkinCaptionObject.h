@@ -59,8 +59,3 @@ private:
   TPixelBitmap ComposeLook(TvnFramePainter& canvas, const TRect& source,
                            const TPixelBitmap* picture, bool active) const;
 };
-
-// A strip of width w: fixed left end p and right end q of source, the middle tiled between
-// them. Heights are taken from source. (The text frame behind a caption.)
-void ComposeHorzStrip(TPixelBitmap& target, const TPixelBitmap& picture, const TRect& source,
-                      int p, int q, int w);

@@ -10,13 +10,6 @@
 
 namespace {
 
-const TDescObject* FindStoredSkin(const TDescObject& object) {
-  if (object.ClassName == "TvnCompressedStoredSkin") return &object;
-  for (const TDescObject& child : object.Children)
-    if (const TDescObject* found = FindStoredSkin(child)) return found;
-  return nullptr;
-}
-
 // Byte offset of a 1-based line and column.
 std::size_t OffsetOf(const std::string& text, int line, int column) {
   std::size_t at = 0;
@@ -67,7 +60,7 @@ int RunEmbed(const std::vector<std::string>& args, std::ostream& /*out*/) {
   } catch (const TDescriptionError& e) {
     UsageError(formArg + ": not a window description: " + e.what());
   }
-  const TDescObject* stored = FindStoredSkin(root);
+  const TDescObject* stored = FindStoredSkinObject(root);
   if (!stored) UsageError(formArg + ": holds no TvnCompressedStoredSkin object");
   const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
 

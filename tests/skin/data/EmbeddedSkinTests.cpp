@@ -133,3 +133,20 @@ TEST(EmbeddedSkin, LoadsToItsCounts) {
   for (const auto& control : data.ControlDescriptions) kinds.insert(std::string(control->Kind()));
   EXPECT_EQ(kinds.size(), 28u);
 }
+
+TEST(EmbeddedSkin, StoredBlockIsFoundInAnyDescription) {
+  EXPECT_EQ(StoredSkinBlockOf(MainWindow()), EmbeddedBlock());
+  // Nested one level down; written twice, the last one counts, as loading would leave it.
+  const TDescObject nested = ParseDescription(
+      "object F: TForm\n  object P: TPanel\n    object S: TvnCompressedStoredSkin\n"
+      "      CompressedData = {0102}\n      CompressedData = {78DA03}\n    end\n  end\nend\n");
+  ASSERT_NE(FindStoredSkinObject(nested), nullptr);
+  EXPECT_EQ(FindStoredSkinObject(nested)->Name, "S");
+  EXPECT_EQ(StoredSkinBlockOf(nested), (Bytes{0x78, 0xDA, 0x03}));
+  const TDescObject none = ParseDescription("object F: TForm\n  Tag = 1\nend\n");
+  EXPECT_EQ(FindStoredSkinObject(none), nullptr);
+  EXPECT_TRUE(StoredSkinBlockOf(none).empty());
+  const TDescObject notBinary = ParseDescription(
+      "object S: TvnCompressedStoredSkin\n  CompressedData = 5\nend\n");
+  EXPECT_TRUE(StoredSkinBlockOf(notBinary).empty());
+}

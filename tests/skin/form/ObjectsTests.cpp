@@ -567,4 +567,43 @@ TEST(CopyPictureRect, StaysInsideBothBitmaps) {
   EXPECT_EQ(coloured(), 13);
 }
 
+// Pixel by pixel: every target pixel inside the target whose centre sample lies in the
+// picture takes that sample; every other one is left alone.
+void ReferenceCopy(const TPixelBitmap& picture, const TRect& s, TPixelBitmap& target, const TRect& d) {
+  if (s.Width() <= 0 || s.Height() <= 0 || d.Width() <= 0 || d.Height() <= 0) return;
+  for (int j = 0; j < d.Height(); ++j)
+    for (int i = 0; i < d.Width(); ++i) {
+      const int sx = s.Left + static_cast<int>((2LL * i + 1) * s.Width() / (2LL * d.Width()));
+      const int sy = s.Top + static_cast<int>((2LL * j + 1) * s.Height() / (2LL * d.Height()));
+      const int tx = d.Left + i, ty = d.Top + j;
+      if (sx < 0 || sy < 0 || sx >= picture.Width() || sy >= picture.Height()) continue;
+      if (tx < 0 || ty < 0 || tx >= target.Width() || ty >= target.Height()) continue;
+      target.SetPixel(tx, ty, picture.GetPixel(sx, sy));
+    }
+}
+
+TEST(CopyPictureRect, MatchesThePixelRuleForCopiesAndStretchesAnywhere) {
+  TPixelBitmap picture(13, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 13; ++x) picture.SetPixel(x, y, static_cast<std::uint32_t>(0x010203 * (x + 16 * y + 1)));
+  std::uint32_t seed = 7;
+  auto next = [&](int lo, int hi) {
+    seed = seed * 1103515245u + 12345u;
+    return lo + static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(hi - lo + 1));
+  };
+  for (int n = 0; n < 400; ++n) {
+    const TRect s = Bounds(next(-6, 14), next(-6, 10), next(0, 20), next(0, 14));
+    // Half the cases copy at the same size, the others stretch or shrink.
+    const TRect d = n % 2 ? Bounds(next(-8, 16), next(-8, 12), s.Width(), s.Height())
+                          : Bounds(next(-8, 16), next(-8, 12), next(0, 30), next(0, 20));
+    TPixelBitmap got(17, 11), want(17, 11);
+    got.Fill(0x5A5A5A);
+    want.Fill(0x5A5A5A);
+    CopyPictureRect(picture, s, got, d);
+    ReferenceCopy(picture, s, want, d);
+    ASSERT_EQ(got, want) << "source " << s.Left << "," << s.Top << "," << s.Right << "," << s.Bottom
+                         << " target " << d.Left << "," << d.Top << "," << d.Right << "," << d.Bottom;
+  }
+}
+
 }  // namespace

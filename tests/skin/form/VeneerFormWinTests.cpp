@@ -849,21 +849,10 @@ TEST(FrameAlphaBlend, FadeInEndsAtTheValueAndSettersApplyAtRunTime) {
   EXPECT_EQ(TvnGdiCount::Live(), before);
 }
 
-const TDescObject* FindStoredSkin(const TDescObject& object) {
-  if (object.ClassName == "TvnCompressedStoredSkin") return &object;
-  for (const TDescObject& child : object.Children)
-    if (const TDescObject* found = FindStoredSkin(child)) return found;
-  return nullptr;
-}
-
 // The stored skin block of the program's window description.
 std::vector<std::uint8_t> EmbeddedSkinBlock() {
   const std::vector<std::uint8_t> text = ReadFileBytes(std::filesystem::path(QUILLON_SOURCE_DIR) / "app" / "Unit1.desc");
-  const TDescObject form = ParseDescription(std::string(text.begin(), text.end()));
-  if (const TDescObject* stored = FindStoredSkin(form))
-    for (const TDescProperty& p : stored->Properties)
-      if (p.Name == "CompressedData") return p.Value.Bytes;
-  return {};
+  return StoredSkinBlockOf(ParseDescription(std::string(text.begin(), text.end())));
 }
 
 // The program's embedded skin on a window, loaded and reloaded through a skin data owned by the
