@@ -164,7 +164,9 @@ TPopupMenu::~TPopupMenu() = default;
 
 void RegisterMenuClasses(TClassRegistry& registry) {
   using I = TMenuItem;
-  registry.Register(ComponentClass<TPopupMenu>("TPopupMenu"));
+  registry.Register(ComponentClass<TPopupMenu>("TPopupMenu", {
+      EventProperty<TPopupMenu>("OnPopup", [](TPopupMenu& c, TNotifyEvent e) { c.OnPopup = std::move(e); }),
+  }));
   TClassInfo item = ComponentClass<I>("TMenuItem", {
       ValueProperty<I>("Caption", [](I& c, const TDescValue& v) { c.Caption = Utf8ToUtf16(v.AsString()); }),
       ValueProperty<I>("ShortCut", [](I& c, const TDescValue& v) {
@@ -181,6 +183,8 @@ void RegisterMenuClasses(TClassRegistry& registry) {
       ValueProperty<I>("Enabled", [](I& c, const TDescValue& v) { c.Enabled = v.AsBoolean(); }),
       ValueProperty<I>("Visible", [](I& c, const TDescValue& v) { c.Visible = v.AsBoolean(); }),
       ValueProperty<I>("Checked", [](I& c, const TDescValue& v) { c.Checked = v.AsBoolean(); }),
+      ValueProperty<I>("RadioItem", [](I& c, const TDescValue& v) { c.RadioItem = v.AsBoolean(); }),
+      ValueProperty<I>("ImageIndex", [](I& c, const TDescValue& v) { c.ImageIndex = v.AsInteger(); }),
       EventProperty<I>("OnClick", [](I& c, TNotifyEvent e) { c.OnClick = std::move(e); }),
   });
   item.Create = [](TComponent* owner, TComponent* parent) -> TComponent* {

@@ -52,7 +52,9 @@ public:
   bool Enabled = true;
   bool Visible = true;
   bool Checked = false;
-  TNotifyEvent OnClick;  // the sender is the item
+  bool RadioItem = false;  // a checked mark is drawn as a dot instead of a tick
+  int ImageIndex = -1;     // picture in the menu's image list; -1 for none
+  TNotifyEvent OnClick;    // the sender is the item
 
   bool IsLine() const { return Caption == u"-"; }
   // Runs OnClick when the item is enabled.
@@ -98,6 +100,8 @@ public:
 
   TMenuItem& Items() { return *FItems; }
   const TMenuItem& Items() const { return *FItems; }
+  // Fired just before the menu shows (whatever shows it), so its items can be brought up to date.
+  TNotifyEvent OnPopup;
 
 private:
   std::unique_ptr<TMenuItem> FItems;

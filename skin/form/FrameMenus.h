@@ -14,8 +14,8 @@
 class TvnSkinData;
 class TvnFrameObjectList;
 
-// Sent by the popup engine to the form whose frame opened a menu, when the menu has closed
-// (wParam: the skin data of the menu), and when it runs a command.
+// Sent by the popup engine (both parameters 0): to the form whose frame opened a menu when the
+// menu has closed, and to the control that opened it when the chosen command has run.
 constexpr unsigned WM_SKINMENUCLOSED = 1024 + 204;
 constexpr unsigned WM_SKINMENUCOMMAND = 1024 + 205;
 

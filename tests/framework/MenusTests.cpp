@@ -163,6 +163,7 @@ TEST(MenuItems, ReadFromAWindowDescription) {
     ReadDescription(
         "object Root: TMenuRoot\n"
         "  object Menu: TPopupMenu\n"
+        "    OnPopup = Clicked\n"
         "    object Open: TMenuItem\n"
         "      Caption = \"打开(&O)\"\n"
         "      ShortCut = 16463\n"
@@ -178,6 +179,8 @@ TEST(MenuItems, ReadFromAWindowDescription) {
         "        ShortCut = \"Alt+F4\"\n"
         "        Checked = True\n"
         "        Visible = False\n"
+        "        RadioItem = True\n"
+        "        ImageIndex = 3\n"
         "      end\n"
         "    end\n"
         "  end\n"
@@ -199,6 +202,12 @@ TEST(MenuItems, ReadFromAWindowDescription) {
     EXPECT_EQ(quit->ShortCut, ShortCut(vkF4, scAlt));
     EXPECT_TRUE(quit->Checked);
     EXPECT_FALSE(quit->Visible);
+    EXPECT_TRUE(quit->RadioItem);
+    EXPECT_EQ(quit->ImageIndex, 3);
+    EXPECT_EQ(open->ImageIndex, -1);
+    ASSERT_TRUE(menu->OnPopup);
+    menu->OnPopup(menu);
+    EXPECT_EQ(root.Clicks, (std::vector<std::string>{"Open", "Menu"}));
     EXPECT_EQ(quit->Owner(), &root);  // the form owns every item; the menu only holds them
   }  // the root frees menu and items once each
 
