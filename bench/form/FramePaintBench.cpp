@@ -5,7 +5,9 @@
 // memcpy of the frame area's bytes, the four strips at 4 bytes per pixel, measured in the same
 // run; each figure is printed beside it as a ratio.
 //
-// Sizes: 385 x 392 (the program's window) and 1920 x 1080 (a window the size of a screen).
+// Sizes: 385 x 392 (the program's window) and 1920 x 1080 (a window the size of a screen),
+// each active and inactive (the embedded skin renders an inactive frame with its brightness
+// effect, so an inactive paint also runs the effect over the four strips).
 // Text is rasterized by the platform and is not part of this figure: the painter here measures
 // text at a fixed advance and leaves its pixels out; everything else is drawn for real.
 #include "bench/BenchRatio.h"
@@ -41,11 +43,11 @@ std::vector<std::uint8_t> EmbeddedBlock() {
   return skin.CompressedData();
 }
 
-// The form as the frame objects see it: active, normal, caption "Quillon".
+// The form as the frame objects see it: normal, caption "Quillon", active or not.
 class TBenchHost : public TvnFrameObjectHost {
 public:
-  bool IsFormActive() const override { return true; }
-  bool AutoRenderInactive() const override { return false; }
+  bool IsFormActive() const override { return Active; }
+  bool AutoRenderInactive() const override { return Skin->AutoRenderingInActiveImage; }
   TvnWindowState WindowState() const override { return wsNormal; }
   bool RolledUp() const override { return false; }
   bool ShowIcon() const override { return false; }
@@ -68,7 +70,11 @@ public:
     n.Morph(kind, a, factor);
     normal = n.Bitmap();
   }
-  void ApplyInactiveEffect(TPixelBitmap&) override {}
+  void ApplyInactiveEffect(TPixelBitmap& bitmap) override {
+    TvnEffectBmp e(std::move(bitmap));
+    e.ApplyInactiveEffect(Skin->InActiveEffect);
+    bitmap = std::move(e).Release();
+  }
   int SkinLeftTopX() const override { return Skin->LeftTopPoint.X; }
   int SkinRightTopX() const override { return Skin->RightTopPoint.X; }
   void FirePaintEvent(const std::string&, TvnFramePainter&, const TRect&) override {}
@@ -79,6 +85,7 @@ public:
   void FireMouseMove(const std::string&, int, int, const TRect&) override {}
 
   const TvnSkinData* Skin = nullptr;
+  bool Active = true;
 };
 
 // The portable painter with the platform's part reduced to what a figure can do without it:
@@ -119,10 +126,13 @@ struct TBenchFrame {
   }
 
   // One paint; returns the bytes of the four strips at 4 bytes per pixel.
-  std::size_t Paint(int w, int h, TvnFrameStrips& strips) {
+  std::size_t Paint(int w, int h, bool active, TvnFrameStrips& strips) {
+    Host.Active = active;
     TvnFrameLook look;
     look.Width = w;
     look.Height = h;
+    look.Active = active;
+    look.RenderInactive = Data.AutoRenderingInActiveImage;
     look.SmallIconSize = {16, 16};
     ComposeSkinFrame(Data, FrameSkin, Objects, look,
                      [](TPixelBitmap& strip, TPoint origin) {
@@ -141,11 +151,11 @@ TBenchFrame& Frame() {
   return frame;
 }
 
-void FramePaint(benchmark::State& state, int w, int h) {
+void FramePaint(benchmark::State& state, int w, int h, bool active) {
   TvnFrameStrips strips;
   std::size_t bytes = 0;
   for (auto _ : state) {
-    bytes = Frame().Paint(w, h, strips);
+    bytes = Frame().Paint(w, h, active, strips);
     benchmark::DoNotOptimize(strips.Top.Bytes().data());
     benchmark::ClobberMemory();
   }
@@ -155,7 +165,7 @@ void FramePaint(benchmark::State& state, int w, int h) {
 
 void FrameBytesMemcpy(benchmark::State& state, int w, int h) {
   TvnFrameStrips strips;
-  const std::size_t bytes = Frame().Paint(w, h, strips);
+  const std::size_t bytes = Frame().Paint(w, h, true, strips);
   std::vector<std::uint8_t> from(bytes, 1), to(bytes);
   for (auto _ : state) {
     std::memcpy(to.data(), from.data(), bytes);
@@ -165,16 +175,22 @@ void FrameBytesMemcpy(benchmark::State& state, int w, int h) {
   state.counters["frame_bytes"] = static_cast<double>(bytes);
 }
 
-void BM_FramePaint_385x392(benchmark::State& s) { FramePaint(s, 385, 392); }
+void BM_FramePaint_385x392(benchmark::State& s) { FramePaint(s, 385, 392, true); }
+void BM_FramePaintInactive_385x392(benchmark::State& s) { FramePaint(s, 385, 392, false); }
 void BM_FrameBytesMemcpy_385x392(benchmark::State& s) { FrameBytesMemcpy(s, 385, 392); }
-void BM_FramePaint_1920x1080(benchmark::State& s) { FramePaint(s, 1920, 1080); }
+void BM_FramePaint_1920x1080(benchmark::State& s) { FramePaint(s, 1920, 1080, true); }
+void BM_FramePaintInactive_1920x1080(benchmark::State& s) { FramePaint(s, 1920, 1080, false); }
 void BM_FrameBytesMemcpy_1920x1080(benchmark::State& s) { FrameBytesMemcpy(s, 1920, 1080); }
 
 }  // namespace
 
 BENCHMARK(BM_FramePaint_385x392);
+BENCHMARK(BM_FramePaintInactive_385x392);
 BENCHMARK(BM_FrameBytesMemcpy_385x392);
 BENCHMARK(BM_FramePaint_1920x1080);
+BENCHMARK(BM_FramePaintInactive_1920x1080);
 BENCHMARK(BM_FrameBytesMemcpy_1920x1080);
 QUILLON_BENCHMARK_RATIOS({{"BM_FramePaint_385x392", "BM_FrameBytesMemcpy_385x392"},
-                          {"BM_FramePaint_1920x1080", "BM_FrameBytesMemcpy_1920x1080"}})
+                          {"BM_FramePaintInactive_385x392", "BM_FrameBytesMemcpy_385x392"},
+                          {"BM_FramePaint_1920x1080", "BM_FrameBytesMemcpy_1920x1080"},
+                          {"BM_FramePaintInactive_1920x1080", "BM_FrameBytesMemcpy_1920x1080"}})

@@ -5,6 +5,7 @@
 #include "skin/imaging/vnUtilsCompose.h"
 
 #include <algorithm>
+#include <utility>
 
 TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& f,
                                   TvnFrameObjectList& objects, const TvnFrameLook& look,
@@ -36,9 +37,9 @@ TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& f
   if (!look.Active && look.RenderInactive) {
     for (TPixelBitmap* strip : {&strips.Top, &strips.Bottom, &strips.Left, &strips.Right}) {
       if (strip->IsEmpty()) continue;
-      TvnEffectBmp effect(strip->View());
+      TvnEffectBmp effect(std::move(*strip));
       effect.ApplyInactiveEffect(skin.InActiveEffect);
-      *strip = effect.Bitmap();
+      *strip = std::move(effect).Release();
     }
   }
   return g;

@@ -1016,9 +1016,9 @@ void TvnVeneerForm::Morph(TPixelBitmap& normal, const TPixelBitmap& active, TvnM
 
 void TvnVeneerForm::ApplyInactiveEffect(TPixelBitmap& bitmap) {
   if (FSkinData == nullptr) return;
-  TvnEffectBmp e(bitmap.View());
+  TvnEffectBmp e(std::move(bitmap));
   e.ApplyInactiveEffect(FSkinData->InActiveEffect);
-  bitmap = e.Bitmap();
+  bitmap = std::move(e).Release();
 }
 
 int TvnVeneerForm::SkinLeftTopX() const { return FSkinData ? FSkinData->LeftTopPoint.X : 0; }

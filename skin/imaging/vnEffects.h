@@ -5,6 +5,7 @@
 // clamped to 0..255. The Win32 half (vnEffects_win.h) makes one from a bitmap handle and paints
 // it onto a device context.
 #include <cstdint>
+#include <utility>
 
 #include "framework/PixelBitmap.h"
 
@@ -14,6 +15,9 @@ public:
   TvnEffectBmp(int width, int height);
   // A copy of a picture.
   explicit TvnEffectBmp(const TPixelView& picture);
+  // Takes a picture over without copying it; Release gives it back.
+  explicit TvnEffectBmp(TPixelBitmap&& picture) : FBitmap(std::move(picture)) {}
+  TPixelBitmap Release() && { return std::move(FBitmap); }
 
   int Width() const { return FBitmap.Width(); }
   int Height() const { return FBitmap.Height(); }
