@@ -435,6 +435,13 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
             ::SetTimer(window, kFadeTimer, 1, nullptr);
           }
         }
+        if (HWND window = Window(); window && m.WParam != 0) {
+          // A size change on showing lays the frame out for the size the window opens with.
+          NudgeWidth();
+          // Only a skinned menu bar may show a menu on this frame; the platform's own menu bar
+          // (owned by whoever set it) is taken off, not destroyed.
+          if (::GetMenu(window)) ::SetMenu(window, nullptr);
+        }
         Previous(m);
         return;
       case WM_ERASEBKGND:

@@ -919,3 +919,24 @@ TEST(FrameGdiObjects, EmbeddedSkinSurvivesActivationsRepaintsAndReloadsWithoutLe
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FrameShowing, ThePlatformMenuBarComesOffAndTheFrameIsLaidOutForTheShownSize) {
+  TForm form(nullptr);
+  form.SetBounds(50, 50, 300, 200);
+  auto* frame = TComponent::Create<TvnVeneerForm>(&form);
+  HMENU menu = ::CreateMenu();
+  ::AppendMenuW(menu, MF_STRING, 1, L"File");
+  ::SetMenu(form.Handle(), menu);
+  form.Show();
+  EXPECT_EQ(::GetMenu(form.Handle()), nullptr);
+  EXPECT_TRUE(::IsMenu(menu)) << "the menu belongs to whoever set it";
+  ::DestroyMenu(menu);
+  RECT r;
+  ::GetWindowRect(form.Handle(), &r);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_EQ(frame->Objects().Count(), 6);  // the default buttons, made by the first frame paint
+}
+
+}  // namespace
