@@ -4,6 +4,7 @@
 //
 // The block is the one in Quillon's window description (app/Unit1.desc); a tree without it
 // packs skins/quillon/skin.ini instead.
+#include "bench/EmbeddedSkin.h"
 #include "framework/Description.h"
 #include "framework/Stream.h"
 #include "skin/data/vnSkinData.h"
@@ -18,16 +19,6 @@
 
 namespace {
 
-std::vector<std::uint8_t> EmbeddedBlock() {
-  const std::filesystem::path root = QUILLON_SOURCE_DIR;
-  const std::vector<std::uint8_t> text = ReadFileBytes(root / "app" / "Unit1.desc");
-  std::vector<std::uint8_t> block = StoredSkinBlockOf(ParseDescription(std::string(text.begin(), text.end())));
-  if (!block.empty()) return block;
-  TvnCompressedStoredSkin skin;
-  if (!skin.LoadFromSkinFile(root / "skins" / "quillon" / "skin.ini"))
-    throw std::runtime_error("no embedded skin and no skins/quillon/skin.ini");
-  return skin.CompressedData();
-}
 
 const std::vector<std::uint8_t>& Block() {
   static const std::vector<std::uint8_t> block = EmbeddedBlock();

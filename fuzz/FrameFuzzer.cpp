@@ -10,45 +10,11 @@
 #include "skin/data/vnIniFile.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/form/FrameObjectList.h"
+#include "skin/form/OffscreenFrameHost.h"
 #include "skin/form/VeneerFormSkin.h"
 
 namespace {
 
-// A form that answers everything and does nothing.
-class TQuietHost : public TvnFrameObjectHost {
-public:
-  bool IsFormActive() const override { return Active; }
-  bool AutoRenderInactive() const override { return true; }
-  TvnWindowState WindowState() const override { return wsNormal; }
-  bool RolledUp() const override { return false; }
-  bool ShowIcon() const override { return true; }
-  bool AlwaysMinimizeToTray() const override { return false; }
-  TPoint SmallIconSize() const override { return {16, 16}; }
-  void RedrawObject(TvnActiveSkinObject&) override {}
-  void StartMorphTimer() override {}
-  void StartAnimationTimer() override {}
-  void CloseWindow() override {}
-  void ChangeWindowState(TvnWindowState) override {}
-  void SetRollUp(bool) override {}
-  void HideToTray() override {}
-  TMenuItem* GetSystemMenuItems() override { return nullptr; }
-  void PopupObjectMenu(TvnActiveSkinObject&, TMenuItem*, bool) override {}
-  void DrawFormIcon(TvnFramePainter&, int, int) override {}
-  std::u16string CaptionText() const override { return u"Quillon \U0001F600 length"; }
-  int CaptionCharset() const override { return 134; }
-  void Morph(TPixelBitmap&, const TPixelBitmap&, TvnMorphKind, double) override {}
-  void ApplyInactiveEffect(TPixelBitmap&) override {}
-  int SkinLeftTopX() const override { return LeftTopX; }
-  int SkinRightTopX() const override { return RightTopX; }
-  void FirePaintEvent(const std::string&, TvnFramePainter&, const TRect&) override {}
-  void FireMouseEnter(const std::string&) override {}
-  void FireMouseLeave(const std::string&) override {}
-  void FireMouseDown(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
-  void FireMouseUp(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
-  void FireMouseMove(const std::string&, int, int, const TRect&) override {}
-  bool Active = true;
-  int LeftTopX = 0, RightTopX = 0;
-};
 
 // Paints into a bitmap of the window's size, so every copy is checked against real memory.
 class TBitmapPainter : public TvnFramePainter {
@@ -94,7 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   skin.ActivePictures[0].SetSize(pictureWidth / 2 + 1, pictureHeight / 3 + 1);
   skin.ActivePictures[1].SetSize(41, 20);
 
-  TQuietHost host;
+  TvnOffscreenFrameHost host;
+  host.AutoInactive = true;
+  host.Icon = true;
+  host.Caption = u"Quillon \U0001F600 length";
   host.LeftTopX = skin.LeftTopPoint.X;
   host.RightTopX = skin.RightTopPoint.X;
   const TvnFrameSkin frame = FrameSkinOf(skin);

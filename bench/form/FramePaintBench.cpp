@@ -11,11 +11,13 @@
 // Text is rasterized by the platform and is not part of this figure: the painter here measures
 // text at a fixed advance and leaves its pixels out; everything else is drawn for real.
 #include "bench/BenchRatio.h"
+#include "bench/EmbeddedSkin.h"
 #include "framework/Description.h"
 #include "framework/Stream.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataStoredSkin.h"
 #include "skin/form/FramePaint.h"
+#include "skin/form/OffscreenFrameHost.h"
 #include "skin/form/PixelPainter.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnEffects.h"
@@ -30,41 +32,11 @@
 
 namespace {
 
-// The stored block of Quillon's window description (app/Unit1.desc); a tree without it packs
-// skins/quillon/skin.ini instead.
-std::vector<std::uint8_t> EmbeddedBlock() {
-  const std::filesystem::path root = QUILLON_SOURCE_DIR;
-  const std::vector<std::uint8_t> text = ReadFileBytes(root / "app" / "Unit1.desc");
-  std::vector<std::uint8_t> block = StoredSkinBlockOf(ParseDescription(std::string(text.begin(), text.end())));
-  if (!block.empty()) return block;
-  TvnCompressedStoredSkin skin;
-  if (!skin.LoadFromSkinFile(root / "skins" / "quillon" / "skin.ini"))
-    throw std::runtime_error("no embedded skin and no skins/quillon/skin.ini");
-  return skin.CompressedData();
-}
 
-// The form as the frame objects see it: normal, caption "Quillon", active or not.
-class TBenchHost : public TvnFrameObjectHost {
+// The form as the frame objects see it: normal, caption "Quillon", active or not, with the
+// skin's morph and inactive effect run for real.
+class TBenchHost : public TvnOffscreenFrameHost {
 public:
-  bool IsFormActive() const override { return Active; }
-  bool AutoRenderInactive() const override { return Skin->AutoRenderingInActiveImage; }
-  TvnWindowState WindowState() const override { return wsNormal; }
-  bool RolledUp() const override { return false; }
-  bool ShowIcon() const override { return false; }
-  bool AlwaysMinimizeToTray() const override { return false; }
-  TPoint SmallIconSize() const override { return {16, 16}; }
-  void RedrawObject(TvnActiveSkinObject&) override {}
-  void StartMorphTimer() override {}
-  void StartAnimationTimer() override {}
-  void CloseWindow() override {}
-  void ChangeWindowState(TvnWindowState) override {}
-  void SetRollUp(bool) override {}
-  void HideToTray() override {}
-  TMenuItem* GetSystemMenuItems() override { return nullptr; }
-  void PopupObjectMenu(TvnActiveSkinObject&, TMenuItem*, bool) override {}
-  void DrawFormIcon(TvnFramePainter&, int, int) override {}
-  std::u16string CaptionText() const override { return u"Quillon"; }
-  int CaptionCharset() const override { return 134; }
   void Morph(TPixelBitmap& normal, const TPixelBitmap& active, TvnMorphKind kind, double factor) override {
     TvnEffectBmp a(ViewOf(active)), n(normal.View());
     n.Morph(kind, a, factor);
@@ -75,17 +47,8 @@ public:
     e.ApplyInactiveEffect(Skin->InActiveEffect);
     bitmap = std::move(e).Release();
   }
-  int SkinLeftTopX() const override { return Skin->LeftTopPoint.X; }
-  int SkinRightTopX() const override { return Skin->RightTopPoint.X; }
-  void FirePaintEvent(const std::string&, TvnFramePainter&, const TRect&) override {}
-  void FireMouseEnter(const std::string&) override {}
-  void FireMouseLeave(const std::string&) override {}
-  void FireMouseDown(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
-  void FireMouseUp(const std::string&, int, int, const TRect&, TvnMouseButton) override {}
-  void FireMouseMove(const std::string&, int, int, const TRect&) override {}
 
   const TvnSkinData* Skin = nullptr;
-  bool Active = true;
 };
 
 // The portable painter with the platform's part reduced to what a figure can do without it:
@@ -122,6 +85,9 @@ struct TBenchFrame {
     if (Data.SkinEmpty) throw std::runtime_error("the embedded skin did not load");
     FrameSkin = FrameSkinOf(Data);
     Host.Skin = &Data;
+    Host.AutoInactive = Data.AutoRenderingInActiveImage;
+    Host.LeftTopX = Data.LeftTopPoint.X;
+    Host.RightTopX = Data.RightTopPoint.X;
     BuildSkinObjects(Objects, Host, Data.ObjectDescriptions, ObjectPicturesOf(Data));
   }
 
