@@ -11,22 +11,25 @@ COLORREF ColorToRGB(TColor color) {
   return static_cast<COLORREF>(color) & 0xFFFFFF;
 }
 
-LOGFONTW FontDescToLogFont(const TFontDesc& font) {
+LOGFONTW MakeLogFont(std::u16string_view face, int height, unsigned style, int charset) {
   LOGFONTW lf{};
-  lf.lfHeight = font.Height;
-  lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = (font.Style & fsItalic) ? TRUE : FALSE;
-  lf.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
-  lf.lfStrikeOut = (font.Style & fsStrikeOut) ? TRUE : FALSE;
-  lf.lfCharSet = static_cast<BYTE>(font.Charset);
+  lf.lfHeight = height;
+  lf.lfWeight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (style & fsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (style & fsUnderline) ? TRUE : FALSE;
+  lf.lfStrikeOut = (style & fsStrikeOut) ? TRUE : FALSE;
+  lf.lfCharSet = static_cast<BYTE>(charset);
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
-  std::u16string face = Utf8ToUtf16(font.Name);
-  face.resize(std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+  face = face.substr(0, LF_FACESIZE - 1);
   for (std::size_t i = 0; i < face.size(); ++i) lf.lfFaceName[i] = static_cast<wchar_t>(face[i]);
   return lf;
+}
+
+LOGFONTW FontDescToLogFont(const TFontDesc& font) {
+  return MakeLogFont(Utf8ToUtf16(font.Name), font.Height, font.Style, font.Charset);
 }
 
 HFONT CachedFont(const TFontDesc& font) {

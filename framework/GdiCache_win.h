@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 // The RGB value of a colour (a system colour is looked up now).
 COLORREF ColorToRGB(TColor color);
 
@@ -12,5 +14,7 @@ COLORREF ColorToRGB(TColor color);
 HFONT CachedFont(const TFontDesc& font);
 HBRUSH CachedBrush(TColor color);
 
+// A LOGFONT for a face, height, style (TFontStyles bits) and character set.
+LOGFONTW MakeLogFont(std::u16string_view face, int height, unsigned style, int charset);
 // A LOGFONT for a font description (face converted from UTF-8).
 LOGFONTW FontDescToLogFont(const TFontDesc& font);

@@ -1,5 +1,7 @@
 #include "skin/form/FramePainter_win.h"
 
+#include "framework/GdiCache_win.h"
+
 #include "skin/form/ActiveSkinObjects.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
 
@@ -85,15 +87,7 @@ void TvnDibPainter::DrawGlyph(TvnGlyph glyph, int x, int y, TColor colour) {
 void TvnDibPainter::SetFont(const TvnTextFont& font) {
   HDC dc = FSurface.DC();
   if (!dc) return;
-  LOGFONTW lf{};
-  lf.lfHeight = font.Height;
-  lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = (font.Style & fsItalic) ? TRUE : FALSE;
-  lf.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
-  lf.lfStrikeOut = (font.Style & fsStrikeOut) ? TRUE : FALSE;
-  lf.lfCharSet = static_cast<BYTE>(font.Charset);
-  const std::wstring name(font.Name.begin(), font.Name.end());
-  wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+  const LOGFONTW lf = MakeLogFont(font.Name, font.Height, font.Style, font.Charset);
   TvnOwnedFont made = TvnCounted<TvnOwnedFont>(::CreateFontIndirectW(&lf));
   if (!made) return;
   FFontSelection.Select(dc, made.Get());
