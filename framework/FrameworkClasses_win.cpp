@@ -2,6 +2,7 @@
 
 #include "framework/CodePage.h"
 #include "framework/Forms_win.h"
+#include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/StdCtrls_win.h"
 
@@ -131,6 +132,7 @@ std::vector<TPropertyInfo> EditProperties() {
 
 void RegisterFrameworkClasses(TClassRegistry& registry) {
   RegisterMenuClasses(registry);
+  RegisterImageListClasses(registry);
   TClassInfo winControl;
   winControl.Name = "TWinControl";
   winControl.IsInstance = InstanceOf<TWinControl>();

@@ -2,6 +2,7 @@
 
 #include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
+#include "framework/ImageList.h"
 
 #include <algorithm>
 #include <cctype>
@@ -154,11 +155,51 @@ void TMenuItem::FreeItem(TMenuItem* item) {
   else delete item;
 }
 
+// ---- access keys ------------------------------------------------------------------------------
+
+char16_t AccelChar(std::u16string_view caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&') continue;
+    if (caption[i + 1] == u'&') {
+      ++i;  // "&&" stands for a plain "&"
+      continue;
+    }
+    const char16_t c = caption[i + 1];
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+  }
+  return 0;
+}
+
+bool IsAccel(unsigned key, std::u16string_view caption) {
+  const char16_t c = AccelChar(caption);
+  return c != 0 && key != 0 && static_cast<unsigned>(c) == key;
+}
+
 // ---- TPopupMenu -------------------------------------------------------------------------------
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {
+  FItems->FMenu = this;
+}
 
 TPopupMenu::~TPopupMenu() = default;
+
+void TPopupMenu::SetImages(TImageList* images) {
+  if (FImages == images) return;
+  if (FImages) RemoveFreeNotification(FImages);
+  FImages = images;
+  if (FImages) FreeNotification(FImages);
+}
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FImages) FImages = nullptr;
+}
+
+TPopupMenu* TMenuItem::GetParentMenu() const {
+  const TMenuItem* item = this;
+  while (item->FParent) item = item->FParent;
+  return item->FMenu;
+}
 
 // ---- window descriptions ----------------------------------------------------------------------
 
@@ -166,6 +207,8 @@ void RegisterMenuClasses(TClassRegistry& registry) {
   using I = TMenuItem;
   registry.Register(ComponentClass<TPopupMenu>("TPopupMenu", {
       EventProperty<TPopupMenu>("OnPopup", [](TPopupMenu& c, TNotifyEvent e) { c.OnPopup = std::move(e); }),
+      ValueProperty<TPopupMenu>("AutoPopup", [](TPopupMenu& c, const TDescValue& v) { c.AutoPopup = v.AsBoolean(); }),
+      LinkProperty<TPopupMenu, TImageList>("Images", [](TPopupMenu& c, TImageList* l) { c.SetImages(l); }),
   }));
   TClassInfo item = ComponentClass<I>("TMenuItem", {
       ValueProperty<I>("Caption", [](I& c, const TDescValue& v) { c.Caption = Utf8ToUtf16(v.AsString()); }),
@@ -185,6 +228,7 @@ void RegisterMenuClasses(TClassRegistry& registry) {
       ValueProperty<I>("Checked", [](I& c, const TDescValue& v) { c.Checked = v.AsBoolean(); }),
       ValueProperty<I>("RadioItem", [](I& c, const TDescValue& v) { c.RadioItem = v.AsBoolean(); }),
       ValueProperty<I>("ImageIndex", [](I& c, const TDescValue& v) { c.ImageIndex = v.AsInteger(); }),
+      ValueProperty<I>("Default", [](I& c, const TDescValue& v) { c.Default = v.AsBoolean(); }),
       EventProperty<I>("OnClick", [](I& c, TNotifyEvent e) { c.OnClick = std::move(e); }),
   });
   item.Create = [](TComponent* owner, TComponent* parent) -> TComponent* {

@@ -8,10 +8,15 @@
 // item read from a window description, owned by its form) is freed by that owner and leaves
 // its parent item by itself when it goes.
 #include "framework/Component.h"
+#include "framework/Geometry.h"
 
 class TClassRegistry;
+class TCanvas;
+class TImageList;
+class TPopupMenu;
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -42,6 +47,13 @@ std::string ShortCutToText(TShortCut shortCut);
 // The reverse, without regard to case; scNone for a text that names no shortcut.
 TShortCut TextToShortCut(std::string_view text);
 
+// The access key of a caption: the character after a single "&" ("&&" is a plain "&"), in upper
+// case for letters; 0 when the caption has none.
+char16_t AccelChar(std::u16string_view caption);
+// The framework's accelerator test: the key (a virtual key code: letters and digits are their
+// upper-case characters) is the caption's access key.
+bool IsAccel(unsigned key, std::u16string_view caption);
+
 class TMenuItem : public TComponent {
 public:
   explicit TMenuItem(TComponent* owner = nullptr);
@@ -54,7 +66,11 @@ public:
   bool Checked = false;
   bool RadioItem = false;  // a checked mark is drawn as a dot instead of a tick
   int ImageIndex = -1;     // picture in the menu's image list; -1 for none
+  bool Default = false;    // the item a double click on a tray icon runs
   TNotifyEvent OnClick;    // the sender is the item
+  // Draws the item instead of the menu's own drawing: on canvas, in rect, lit or not. The
+  // canvas is the Win32 half's drawing surface.
+  std::function<void(TMenuItem* sender, TCanvas& canvas, const TRect& rect, bool selected)> OnDrawItem;
 
   bool IsLine() const { return Caption == u"-"; }
   // Runs OnClick when the item is enabled.
@@ -62,6 +78,9 @@ public:
 
   // ---- sub-items ----
   TMenuItem* Parent() const { return FParent; }
+  // The popup menu whose root this item is, or below whose root it sits; none for an item in
+  // no menu.
+  TPopupMenu* GetParentMenu() const;
   int Count() const { return static_cast<int>(FItems.size()); }
   TMenuItem* Items(int index) const;  // std::out_of_range outside 0..Count-1
   int IndexOf(const TMenuItem* item) const;  // -1 when not a sub-item
@@ -87,7 +106,9 @@ public:
 private:
   static void FreeItem(TMenuItem* item);
 
+  friend class TPopupMenu;
   TMenuItem* FParent = nullptr;       // not owned
+  TPopupMenu* FMenu = nullptr;        // not owned: set on a menu's root item only
   std::vector<TMenuItem*> FItems;     // see the ownership note at the top
 };
 
@@ -102,9 +123,19 @@ public:
   const TMenuItem& Items() const { return *FItems; }
   // Fired just before the menu shows (whatever shows it), so its items can be brought up to date.
   TNotifyEvent OnPopup;
+  // The menu opens by itself where its owner asks for it (a right click on a tray icon).
+  bool AutoPopup = true;
+
+  // The pictures of the items' ImageIndex (not owned; cleared when the list is freed).
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* images);
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
 
 private:
   std::unique_ptr<TMenuItem> FItems;
+  TImageList* FImages = nullptr;  // not owned
 };
 
 // Makes TPopupMenu and TMenuItem known to window descriptions. A TMenuItem object is placed in
