@@ -82,7 +82,11 @@ TMenuItem::~TMenuItem() {
 }
 
 void TMenuItem::Click() {
-  if (Enabled && OnClick) OnClick(this);
+  if (!Enabled || !OnClick) return;
+  // A handler may free the item (and the menu it sits in): it runs from a copy, so nothing of
+  // the item is needed once it has started.
+  const TNotifyEvent handler = OnClick;
+  handler(this);
 }
 
 TMenuItem* TMenuItem::Items(int index) const {
