@@ -116,6 +116,12 @@ public:
   std::vector<std::unique_ptr<TvnSkinMenuItem>> Items;
   int HotItem = -1;
   bool Submenu = false;
+  TMenuItem* ListA = nullptr;  // not owned: the menu whose children this window lists
+  TMenuItem* ListB = nullptr;  // not owned: the second menu of a two-menu window, or none
+  unsigned Serial = 0;         // tells this window from a later one at the same place
+  bool ListsItem(const TComponent* item) const { return item != nullptr && (item == ListA || item == ListB); }
+  // Hides the window and destroys its window handle (timers, region); the object stays.
+  void Close();
 
   // Painting (vnSkinMenusPaint_win.cpp).
   void PaintWindow(HDC dc);
@@ -137,6 +143,7 @@ private:
   void SetHotItem(int index, bool keyboard);
   void ScrollTick();
   bool FShown = false;
+  bool FPaintedOnErase = false;
 };
 
 class TvnSkinMenu : public TComponent, public TvnPopupMenuEngine {
@@ -183,6 +190,7 @@ public:
   void StopWaitTimer();
   void WaitTimerTick();
   int IndexOfWindow(const TvnSkinPopupWindow* window) const;
+  bool WindowAlive(unsigned serial) const;
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -205,6 +213,11 @@ private:
   const TvnSkinData* FSkinData = nullptr;  // not owned
   std::vector<std::unique_ptr<TvnSkinPopupWindow>> FPopupWindows;
   std::vector<TMenuItem*> FWatchedItems;  // not owned: the menus the open windows list
+  // Closed windows: hidden and without window handle, freed at the next popup (a window may be
+  // closed while it handles a message).
+  std::vector<std::unique_ptr<TvnSkinPopupWindow>> FGraveyard;
+  unsigned FWindowSerial = 0;
+  TComponent* FPendingCommand = nullptr;  // not owned: the chosen item while the menu closes
   // Shared with every command run, so a command that frees the engine is seen afterwards.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
