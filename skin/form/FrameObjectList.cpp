@@ -66,6 +66,24 @@ void TvnFrameObjectList::MouseUp(TPoint p, TvnMouseButton button, const TvnMouse
   object->MouseUp(p.X, p.Y, button);
 }
 
+void TvnFrameObjectList::Release(TPoint where, TPoint p, TvnMouseButton button,
+                                 const TvnMouseCapture& capture) {
+  if (At(FCaptured) == nullptr) return;
+  TrackActiveObject(where, true, true);
+  MouseUp(p, button, capture);
+}
+
+TvnSkinButtonObject* TvnFrameObjectList::ReleaseMenuButton() {
+  for (auto& o : FObjects) {
+    if (o->Kind() != TvnObjectKind::Button && o->Kind() != TvnObjectKind::StdButton) continue;
+    auto& button = static_cast<TvnSkinButtonObject&>(*o);
+    if (!button.MenuOpen()) continue;
+    button.SetDown(false);
+    return &button;
+  }
+  return nullptr;
+}
+
 void TvnFrameObjectList::MouseMove(TPoint p) {
   TvnActiveSkinObject* object = At(FCaptured);
   if (object == nullptr) object = At(FActive);

@@ -14,13 +14,16 @@
 //                       |                                  | the old one, enter to the new one
 //   press               | an object is active              | capture (not for a caption);
 //                       |                                  | captured := active; MouseDown
-//   release             | an object is captured            | release capture (not for a
-//                       |                                  | caption); captured := -1; MouseUp
+//   release at q        | an object is captured            | hover at q first (the object
+//                       |                                  | leaves when q is off it); release
+//                       |                                  | capture (not for a caption);
+//                       |                                  | captured := -1; MouseUp
 //   move                |                                  | MouseMove to captured, else active
 //   double click        |                                  | DblClick to the active object
 //
-// A press on a button and a release elsewhere: on the way out the hover makes the button lose
-// its active look, so its MouseUp runs no command.
+// A press on a button and a release elsewhere: the hover at the release point makes the button
+// lose its active look before its MouseUp, so it runs no command. The 50 ms hover timer alone
+// is not enough: a quick slide off the button and release comes before its next tick.
 #include "skin/form/SkinCaptionObject.h"
 #include "skin/data/vnSkinDataObjects.h"
 #include "skin/form/VeneerFormGeometry.h"
@@ -57,6 +60,13 @@ public:
   void TrackActiveObject(TPoint p, bool hover, bool formActive);
   void MouseDown(TPoint p, TvnMouseButton button, const TvnMouseCapture& capture);
   void MouseUp(TPoint p, TvnMouseButton button, const TvnMouseCapture& capture);
+  // A release where the mouse really is (window coordinates): the captured object is told
+  // first whether the mouse is still on it, then gets MouseUp at p. This holds whether the form
+  // is active or not, since the window holding the capture follows the mouse either way.
+  void Release(TPoint where, TPoint p, TvnMouseButton button, const TvnMouseCapture& capture);
+  // Brings up the first button that is down because its menu was open (the menu has closed).
+  // Returns it, or none.
+  TvnSkinButtonObject* ReleaseMenuButton();
   void MouseMove(TPoint p);
   void DblClick();
 

@@ -1,6 +1,8 @@
 #include "skin/form/FramePaint.h"
 
+#include "framework/CodePage.h"
 #include "skin/data/vnSkinData.h"
+#include "skin/data/vnSkinDataResStr.h"
 #include "skin/imaging/vnEffects.h"
 #include "skin/imaging/vnUtilsCompose.h"
 
@@ -97,4 +99,19 @@ TPixelBitmap ComposeClientBackground(const TvnSkinData* skin, int width, int hei
                     Rect(0, 0, width, height));
   DrawLogo(result, logo);
   return result;
+}
+
+int CaptionTextCharset(const TvnSkinData* skinData, int fontCharset) {
+  if (skinData != nullptr && skinData->ResourceStrData() != nullptr) return skinData->ResourceStrData()->CharSet();
+  return fontCharset;
+}
+
+TvnTextFont DefaultCaptionTextFont(const TFontDesc& f, const TvnSkinData* skinData) {
+  TvnTextFont font;
+  font.Name = Utf8ToUtf16(f.Name);
+  font.Height = f.Height;
+  font.Style = static_cast<TFontStyles>(f.Style);
+  font.Color = f.Color;
+  font.Charset = CaptionTextCharset(skinData, f.Charset);
+  return font;
 }

@@ -5,6 +5,7 @@
 // onto the window; a benchmark and tests run the very same code natively. Also the client
 // background (tiled skin piece or plain face colour) with the logo centred over it.
 #include "skin/form/FrameObjectList.h"
+#include "framework/Graphics.h"
 #include "skin/form/VeneerFormGeometry.h"
 
 #include <cstdint>
@@ -39,6 +40,15 @@ using TvnStripPainterFactory =
 TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& frameSkin,
                                   TvnFrameObjectList& objects, const TvnFrameLook& look,
                                   const TvnStripPainterFactory& painterOn, TvnFrameStrips& strips);
+
+// The character set of the frame's caption texts: the skin's resource strings carry the one
+// their texts are written in, and the captions are drawn with it; without resource strings
+// (or without skin data) the caption font's own.
+int CaptionTextCharset(const TvnSkinData* skinData, int fontCharset);
+
+// The caption font of the default look from a font property (DefCaptionFont or
+// DefInActiveCaptionFont), with the character set chosen as above.
+TvnTextFont DefaultCaptionTextFont(const TFontDesc& font, const TvnSkinData* skinData);
 
 // A logo over the client background. Transparent: pixels of the colour of its bottom-left
 // pixel are left out.

@@ -4,7 +4,7 @@
 //   skin application and frame updates ........... ApplySkin, UpdateFrame, ApplyWindowRegion
 //   painting ..................................... PaintSkinFrame, PaintDefaultFrame, RedrawObject
 //   window commands .............................. ChangeWindowState, SetRollUp, Moving
-//   menus and menu mode .......................... GetSystemMenuItems, ShowSystemMenu, EnterMenuMode
+//   (menus and menu mode are in VeneerFormMenus_win.cpp)
 //   object host services and registration ........ Morph, Fire..., RegisterVeneerFormClasses
 #include "skin/form/VeneerForm_win.h"
 
@@ -311,6 +311,15 @@ TvnMonitorAreas TvnVeneerForm::MonitorAreas() const {
   return a;
 }
 
+TPoint TvnVeneerForm::ClientToWindowPoint(LPARAM lParam) const {
+  // Signed: with the capture held, a point left of or above the client area is negative.
+  POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ::ClientToScreen(Window(), &p);
+  RECT r{};
+  ::GetWindowRect(Window(), &r);
+  return {p.x - r.left, p.y - r.top};
+}
+
 TPoint TvnVeneerForm::ScreenToWindowPoint(LPARAM lParam) const {
   // Signed: a monitor left of or above the primary one gives negative coordinates.
   const int x = static_cast<short>(LOWORD(lParam));
@@ -507,14 +516,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
       case WM_SYSCOMMAND:
         switch (m.WParam & 0xFFF0) {
           case SC_KEYMENU:
-            // Alt, F10, Alt+Space: never the platform's menu loop. They close a skinned popup
-            // (and would hand the keyboard to a skinned menu bar).
-            if (FInMainMenuMode) {
-              LeaveMainMenuMode();
-            } else {
-              if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->CloseMenu();
-              if (FInPopupMode) LeaveMenuMode();
-            }
+            KeyMenuCommand(m.LParam);
             m.Result = 0;
             return;
           case SC_MOUSEMENU:
@@ -612,6 +614,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
       case WM_SKINSTRINGSCHANGED:
         UpdateObjectHints();
         UpdateStandardCaptions(FTrayMenu->Items(), FSkinData);
+        RepaintFrame();  // the caption font takes the strings' character set
         Previous(m);
         return;
       default:
@@ -644,9 +647,11 @@ void TvnVeneerForm::RouteNonClientMouse(const TMessage& m) {
       if (m.WParam == HTCAPTION) FObjects.ClearCaptured();
       break;
     }
-    case WM_NCLBUTTONUP:
-      FObjects.MouseUp(ScreenToWindowPoint(m.LParam), TvnMouseButton::Left, capture);
+    case WM_NCLBUTTONUP: {
+      const TPoint p = ScreenToWindowPoint(m.LParam);
+      FObjects.Release(p, p, TvnMouseButton::Left, capture);
       break;
+    }
     case WM_NCLBUTTONDBLCLK: {
       const TPoint p = ScreenToWindowPoint(m.LParam);
       TrackActiveObject(p, true);
@@ -676,15 +681,24 @@ void TvnVeneerForm::RouteNonClientMouse(const TMessage& m) {
       }
       break;
     }
-    case WM_NCRBUTTONUP:
-      FObjects.MouseUp(ScreenToWindowPoint(m.LParam), TvnMouseButton::Right, capture);
+    case WM_NCRBUTTONUP: {
+      const TPoint p = ScreenToWindowPoint(m.LParam);
+      FObjects.Release(p, p, TvnMouseButton::Right, capture);
       break;
+    }
+    // These arrive while the window holds the capture after a press on a frame object. The
+    // object gets (-1, -1), but whether the mouse is still on it is read at the release point:
+    // the hover timer may not have seen it leave yet.
     case WM_LBUTTONUP:
-      // Arrives while the window holds the capture after a press on a frame object.
-      FObjects.MouseUp({-1, -1}, TvnMouseButton::Left, capture);
+      FObjects.Release(ClientToWindowPoint(m.LParam), {-1, -1}, TvnMouseButton::Left, capture);
       break;
     case WM_RBUTTONUP:
-      FObjects.MouseUp({-1, -1}, TvnMouseButton::Right, capture);
+      FObjects.Release(ClientToWindowPoint(m.LParam), {-1, -1}, TvnMouseButton::Right, capture);
+      break;
+    case WM_MOUSEMOVE:
+      // A held button follows the mouse at once (its pressed look goes and comes back) instead
+      // of at the next hover tick.
+      if (FObjects.CapturedIndex() >= 0) TrackActiveObject(ClientToWindowPoint(m.LParam), true);
       break;
     default: break;
   }
@@ -908,14 +922,7 @@ void TvnVeneerForm::PaintDefaultFrame() {
       }
     }
     const bool active = IsFormActive();
-    const TFontDesc& f = active ? FDefCaptionFont : FDefInActiveCaptionFont;
-    TvnTextFont font;
-    font.Name = Utf8ToUtf16(f.Name);
-    font.Height = f.Height;
-    font.Style = static_cast<TFontStyles>(f.Style);
-    font.Color = f.Color;
-    font.Charset = f.Charset;
-    p.SetFont(font);
+    p.SetFont(DefaultCaptionTextFont(active ? FDefCaptionFont : FDefInActiveCaptionFont, FSkinData));
     std::u16string text = CaptionText();
     if (!text.empty()) {
       const int available = FDefaultCaption.Right - FDefaultCaption.Left + 3;
@@ -1012,7 +1019,7 @@ std::u16string TvnVeneerForm::CaptionText() const {
   return std::u16string(text.begin(), text.end());
 }
 
-int TvnVeneerForm::CaptionCharset() const { return FDefCaptionFont.Charset; }
+int TvnVeneerForm::CaptionCharset() const { return CaptionTextCharset(FSkinData, FDefCaptionFont.Charset); }
 
 void TvnVeneerForm::Morph(TPixelBitmap& normal, const TPixelBitmap& active, TvnMorphKind kind,
                           double factor) {
@@ -1141,112 +1148,6 @@ void TvnVeneerForm::Moving(RECT& proposed) {
   proposed = {p.X, p.Y, p.X + w, p.Y + h};
 }
 
-// ---- menus and menu mode ----------------------------------------------------------------------
-
-TvnSystemMenuSetup TvnVeneerForm::MenuSetup() const {
-  return {SystemMenuConditions(FState, FBorderIcons, MdiChild()), MdiChild(), FSkinData};
-}
-
-TMenuItem* TvnVeneerForm::GetSystemMenuItems() {
-  TMenuItem* user = FSystemMenu ? &FSystemMenu->Items() : nullptr;
-  return &SystemMenuItems(FOwnSystemMenu->Items(), user, UseDefaultSysMenu, MenuSetup(), *this);
-}
-
-void TvnVeneerForm::ShowSystemMenu(int x, int y) {
-  TMenuItem* items = GetSystemMenuItems();
-  // Without an engine nothing can show a skinned popup: no menu mode, no captured keys.
-  if (!FMenuEngine) return;
-  EnterMenuMode();
-  if (!FMenuEngine->Popup(*items, Rect(x, y, x, y), false, MenusSkin())) LeaveMenuMode();
-}
-
-void TvnVeneerForm::PopupObjectMenu(TvnActiveSkinObject& object, TMenuItem* item, bool upward) {
-  if (item == nullptr || item->Count() == 0 || !FMenuEngine || !Window()) return;
-  RECT window{};
-  ::GetWindowRect(Window(), &window);
-  const TRect r = object.ObjectRect;
-  EnterMenuMode();
-  if (!FMenuEngine->Popup(*item, Rect(r.Left + window.left, r.Top + window.top, r.Right + window.left,
-                                      r.Bottom + window.top),
-                          upward, MenusSkin()))
-    LeaveMenuMode();
-}
-
-void TvnVeneerForm::InstallMenuFilter() {
-  if (FMenuFilterInstalled || !Application) return;
-  FSavedMessageHandler = Application->OnMessage;
-  Application->OnMessage = [this](MSG& msg) {
-    switch (msg.message) {
-      case WM_KEYDOWN:
-        MenuKeyDown(static_cast<unsigned>(msg.wParam));
-        return true;
-      case WM_MOUSEWHEEL:
-        return true;
-      default: {
-        // A copy: the handler may end the menu mode, which puts the saved one back.
-        const std::function<bool(MSG&)> saved = FSavedMessageHandler;
-        return saved ? saved(msg) : false;
-      }
-    }
-  };
-  FMenuFilterInstalled = true;
-}
-
-void TvnVeneerForm::RemoveMenuFilter() {
-  if (!FMenuFilterInstalled) return;
-  FMenuFilterInstalled = false;
-  if (Application) Application->OnMessage = std::move(FSavedMessageHandler);
-  FSavedMessageHandler = nullptr;
-}
-
-void TvnVeneerForm::EnterMenuMode() {
-  if (!FInMainMenuMode && !FInPopupMode) InstallMenuFilter();
-  if (!FInPopupMode) {
-    FInPopupMode = true;
-    if (OnSkinMenuOpen) OnSkinMenuOpen(*this);
-  }
-}
-
-void TvnVeneerForm::LeaveMenuMode() {
-  if (!FInPopupMode && !FMenuFilterInstalled) return;  // nothing was open
-  FInPopupMode = false;
-  RemoveMenuFilter();
-  if (OnSkinMenuClose) OnSkinMenuClose(*this);
-  if (FInMainMenuMode) {
-    FInMainMenuMode = false;
-    if (OnMainMenuExit) OnMainMenuExit(*this);
-  }
-}
-
-void TvnVeneerForm::LeaveMainMenuMode() {
-  if (!FInMainMenuMode) return;
-  FInMainMenuMode = false;
-  if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->CloseMenu();
-  RemoveMenuFilter();
-  if (OnMainMenuExit) OnMainMenuExit(*this);
-}
-
-void TvnVeneerForm::MenuKeyDown(unsigned key) {
-  // Enter and every other key go to the innermost open popup; the menu bar's steps come with
-  // the bar.
-  if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->KeyDown(key);
-  if (key == VK_ESCAPE && !(FMenuEngine && FMenuEngine->MenuVisible()) && FInPopupMode) LeaveMenuMode();
-}
-
-void TvnVeneerForm::MenuClosingCheck(UINT msg) {
-  switch (msg) {
-    case WM_MOVE: case WM_SIZE: case WM_ACTIVATE: case WM_KILLFOCUS: case WM_CANCELMODE:
-    case WM_MOUSEACTIVATE: case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_PARENTNOTIFY:
-      break;
-    default:
-      return;
-  }
-  if (FInMainMenuMode && !FInPopupMode) LeaveMainMenuMode();
-  else if (FMenuEngine && FMenuEngine->MenuVisible()) FMenuEngine->CloseMenu();
-  else if (FInPopupMode) LeaveMenuMode();
-}
-
 // ---- events -----------------------------------------------------------------------------------
 
 void TvnVeneerForm::FirePaintEvent(const std::string& id, TvnFramePainter& painter, const TRect& rect) {
@@ -1354,20 +1255,21 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       Flag("AlwaysShowInTray", &F::AlwaysShowInTray),
       Flag("AlwaysMinimizeToTray", &F::AlwaysMinimizeToTrayValue),
       Flag("LogoBitMapTransparent", &F::LogoBitMapTransparent),
-      Flag("UseSkinFontInMenu", &F::UseSkinFontInMenu),
+      ValueProperty<F>("UseSkinFontInMenu", [](F& c, const TDescValue& v) { c.SetUseSkinFontInMenu(v.AsBoolean()); }),
       Flag("MaximizeOnFullScreen", &F::MaximizeOnFullScreen),
       ValueProperty<F>("AlphaBlend", [](F& c, const TDescValue& v) { c.SetAlphaBlend(v.AsBoolean()); }),
       Flag("AlphaBlendAnimation", &F::AlphaBlendAnimation),
-      Flag("MenusAlphaBlend", &F::MenusAlphaBlend),
-      Flag("MenusAlphaBlendAnimation", &F::MenusAlphaBlendAnimation),
+      ValueProperty<F>("MenusAlphaBlend", [](F& c, const TDescValue& v) { c.SetMenusAlphaBlend(v.AsBoolean()); }),
+      ValueProperty<F>("MenusAlphaBlendAnimation",
+                       [](F& c, const TDescValue& v) { c.SetMenusAlphaBlendAnimation(v.AsBoolean()); }),
       Flag("ShowObjectHint", &F::ShowObjectHint),
       Flag("UseDefaultObjectHint", &F::UseDefaultObjectHint),
       Flag("Magnetic", &F::Magnetic),
       Number("MagneticSize", &F::MagneticSize),
       ValueProperty<F>("AlphaBlendValue", [](F& c, const TDescValue& v) { c.SetAlphaBlendValue(v.AsInteger()); }),
-      Number("MenusAlphaBlendValue", &F::MenusAlphaBlendValue),
-      Number("MaxMenuItemsInWindow", &F::MaxMenuItemsInWindow),
-      Number("DefMenuItemHeight", &F::DefMenuItemHeight),
+      ValueProperty<F>("MenusAlphaBlendValue", [](F& c, const TDescValue& v) { c.SetMenusAlphaBlendValue(v.AsInteger()); }),
+      ValueProperty<F>("MaxMenuItemsInWindow", [](F& c, const TDescValue& v) { c.SetMaxMenuItemsInWindow(v.AsInteger()); }),
+      ValueProperty<F>("DefMenuItemHeight", [](F& c, const TDescValue& v) { c.SetDefMenuItemHeight(v.AsInteger()); }),
       Number("ClientWidth", &F::ClientWidth),
       Number("ClientHeight", &F::ClientHeight),
       Number("MinWidth", &F::MinWidth),
@@ -1377,6 +1279,6 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
   };
   AddFontProperties(p, "DefCaptionFont", [](F& c) -> TFontDesc& { return c.DefCaptionFontForChange(); });
   AddFontProperties(p, "DefInActiveCaptionFont", [](F& c) -> TFontDesc& { return c.DefInActiveCaptionFontForChange(); });
-  AddFontProperties(p, "DefMenuItemFont", [](F& c) -> TFontDesc& { return c.DefMenuItemFont; });
+  AddFontProperties(p, "DefMenuItemFont", [](F& c) -> TFontDesc& { return c.DefMenuItemFontForChange(); });
   registry.Register(ComponentClass<F>("TvnVeneerForm", std::move(p)));
 }

@@ -11,6 +11,7 @@
 #include "skin/form/FrameMenus.h"
 #include "skin/form/FrameObjectList.h"
 #include "skin/form/FramePainter_win.h"
+#include "skin/form/MenuSettings.h"
 #include "skin/form/VeneerFormCommands.h"
 
 #include <functional>
@@ -77,14 +78,24 @@ public:
   bool UseDefaultObjectHint = true;
   bool AlphaBlendAnimation = false;
   bool LogoBitMapTransparent = false;
-  // Passed on to the skinned popup menus when they come.
-  int MaxMenuItemsInWindow = 0;
-  int DefMenuItemHeight = 20;
-  TFontDesc DefMenuItemFont;
-  bool UseSkinFontInMenu = true;
-  bool MenusAlphaBlend = false;
-  bool MenusAlphaBlendAnimation = false;
-  int MenusAlphaBlendValue = 200;
+
+  // ---- settings of the skinned popup menus, handed to the engine as one whole ----
+  const TvnMenuSettings& MenuSettings() const { return FMenuSettings; }
+  int MaxMenuItemsInWindow() const { return FMenuSettings.MaxMenuItemsInWindow; }
+  void SetMaxMenuItemsInWindow(int value) { FMenuSettings.SetMaxMenuItemsInWindow(value); }  // < 0 ignored
+  int DefMenuItemHeight() const { return FMenuSettings.DefMenuItemHeight; }
+  void SetDefMenuItemHeight(int value) { FMenuSettings.SetDefMenuItemHeight(value); }  // <= 0 ignored
+  const TFontDesc& DefMenuItemFont() const { return FMenuSettings.DefMenuItemFont; }
+  void SetDefMenuItemFont(const TFontDesc& value) { FMenuSettings.DefMenuItemFont = value; }
+  TFontDesc& DefMenuItemFontForChange() { return FMenuSettings.DefMenuItemFont; }
+  bool UseSkinFontInMenu() const { return FMenuSettings.UseSkinFontInMenu; }
+  void SetUseSkinFontInMenu(bool value) { FMenuSettings.UseSkinFontInMenu = value; }
+  bool MenusAlphaBlend() const { return FMenuSettings.MenusAlphaBlend; }
+  void SetMenusAlphaBlend(bool value) { FMenuSettings.MenusAlphaBlend = value; }
+  bool MenusAlphaBlendAnimation() const { return FMenuSettings.MenusAlphaBlendAnimation; }
+  void SetMenusAlphaBlendAnimation(bool value) { FMenuSettings.MenusAlphaBlendAnimation = value; }
+  int MenusAlphaBlendValue() const { return FMenuSettings.MenusAlphaBlendValue; }
+  void SetMenusAlphaBlendValue(int value) { FMenuSettings.SetMenusAlphaBlendValue(value); }
 
   // ---- events ----
   std::function<void(TvnVeneerForm&)> OnChangeSkinData, OnActivate, OnDeActivate,
@@ -131,6 +142,8 @@ public:
   void SetMenuEngine(TvnPopupMenuEngine* engine) { FMenuEngine = engine; }
   // Shows the system menu at a screen point (a right click on the caption).
   void ShowSystemMenu(int x, int y);
+  // Where Alt+Space opens the system menu: the window's left edge, just under the caption.
+  TPoint KeyboardSystemMenuPoint() const;
   // A skinned popup opened from the frame: keys go to it through an application-wide filter
   // until it closes.
   void EnterMenuMode();
@@ -186,6 +199,7 @@ private:
   HWND Window() const { return FForm->HandleIfAllocated(); }
   void TakeOverFrameStyle();
   TPoint ScreenToWindowPoint(LPARAM lParam) const;
+  TPoint ClientToWindowPoint(LPARAM lParam) const;
   void RememberSize();
   TvnSizeLimits SizeLimits() const;
   TvnMonitorAreas MonitorAreas() const;
@@ -217,10 +231,25 @@ private:
   bool MdiChild() const { return false; }
   TvnSystemMenuSetup MenuSetup() const;
   const TvnSkinData* MenusSkin() const { return FMenusSkinData ? FMenusSkinData : FSkinData; }
+  // The menus' half of the message table (VeneerFormMenus_win.cpp).
   void MenuClosingCheck(UINT msg);
+  void KeyMenuCommand(LPARAM lParam);
   void InstallMenuFilter();
   void RemoveMenuFilter();
   void MenuKeyDown(unsigned key);
+  // The button whose menu was open comes up with the menu.
+  void ReleaseMenuButton();
+  bool AnyMenuMode() const;
+  bool PopupVisible() const { return FMenuEngine && FMenuEngine->MenuVisible(); }
+  // A popup closed while the menu bar keeps the keyboard: popup mode ends, the bar stays.
+  void PopupClosedInMainMenuMode();
+  // The menu bar's parts of the keyboard routing. The frame has no menu bar yet: each answers
+  // "not taken" or does nothing, and a menu bar fills them in.
+  bool MenuBarTakesAccelerator(unsigned key);
+  void MenuBarPreviousItem();
+  void MenuBarNextItem();
+  bool MenuBarOpensSelectedItem();
+  void MenuBarPopupClosed();
 
   TForm* FForm;  // the owner, not owned
   TWndMethod FOldWindowProc;
@@ -254,6 +283,7 @@ private:
   bool FInMainMenuMode = false;
   bool FMenuFilterInstalled = false;
   std::function<bool(MSG&)> FSavedMessageHandler;
+  TvnMenuSettings FMenuSettings;
   bool FAlphaBlend = false;
   int FAlphaBlendValue = 200;
   TPixelBitmap FLogo;

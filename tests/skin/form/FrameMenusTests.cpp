@@ -8,6 +8,8 @@
 #include "skin/data/vnSkinDataResStr.h"
 #include "skin/form/FrameObjectList.h"
 
+#include "skin/form/MenuSettings.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -247,6 +249,24 @@ TEST(SystemMenu, ButtonHintsFromResourceStringsElseBuiltIn) {
   strings.SetResStrings({"CLOSEBUTTON_HINT=Shut", "MENUBUTTON_HINT=" + Utf8ToCodePage("菜单")});
   ApplyDefaultHints(list, &skin);
   EXPECT_EQ(hints(), (std::vector<std::string>{"Shut", "最大化", "最小化", "向上卷拢", "菜单", "最小化到图标", "mine"}));
+}
+
+// The menu settings keep the last sensible value: no negative item limit (0 is "no limit"), no
+// item height below one pixel; an opacity stays a byte.
+TEST(MenuSettings, SettersIgnoreOrHoldValuesThatMakeNoSense) {
+  struct Case { int value; int maxItems; int itemHeight; int alpha; } cases[] = {
+      {-1, 7, 9, 0}, {0, 0, 9, 0}, {1, 1, 1, 1}, {255, 255, 255, 255}, {256, 256, 256, 255}};
+  for (const Case& c : cases) {
+    TvnMenuSettings s;
+    s.SetMaxMenuItemsInWindow(7);
+    s.SetDefMenuItemHeight(9);
+    s.SetMaxMenuItemsInWindow(c.value);
+    s.SetDefMenuItemHeight(c.value);
+    s.SetMenusAlphaBlendValue(c.value);
+    EXPECT_EQ(s.MaxMenuItemsInWindow, c.maxItems) << c.value;
+    EXPECT_EQ(s.DefMenuItemHeight, c.itemHeight) << c.value;
+    EXPECT_EQ(s.MenusAlphaBlendValue, c.alpha) << c.value;
+  }
 }
 
 }  // namespace

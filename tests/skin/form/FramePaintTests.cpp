@@ -6,6 +6,7 @@
 #include "skin/data/vnIniFile.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataObjects.h"
+#include "skin/data/vnSkinDataResStr.h"
 #include "skin/form/PixelPainter.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnEffects.h"
@@ -232,6 +233,29 @@ TEST(ClientBackground, LogoCentredOpaqueOrTransparentAndNeverAboveOrLeftOfTheOri
   skin->ClientRect = Rect(0, 0, 0, 0);
   const TPixelBitmap face = ComposeClientBackground(skin.get(), 20, 10, 0xC0C0C0, {&logo, false});
   EXPECT_EQ(face.GetPixel(10, 5), 0xC0C0C0u);
+}
+
+// The caption fonts draw with the character set of the skin's resource strings when the skin
+// data has them, else with the font property's own.
+TEST(CaptionFont, CharacterSetFromTheResourceStringsElseTheFonts) {
+  TvnSkinData withStrings, without;
+  TvnResourceStrData strings;
+  strings.SetCharSet(134);
+  withStrings.SetResourceStrData(&strings);
+  TFontDesc font;
+  font.Name = "Arial";
+  font.Charset = 0;
+  font.Height = 14;
+  struct Case { const TvnSkinData* skin; int charset; } cases[] = {
+      {nullptr, 0}, {&without, 0}, {&withStrings, 134}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(CaptionTextCharset(c.skin, font.Charset), c.charset);
+    const TvnTextFont made = DefaultCaptionTextFont(font, c.skin);
+    EXPECT_EQ(made.Charset, c.charset);
+    EXPECT_EQ(made.Name, u"Arial");
+    EXPECT_EQ(made.Height, 14);
+  }
+  withStrings.SetResourceStrData(nullptr);
 }
 
 }  // namespace

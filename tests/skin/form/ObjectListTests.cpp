@@ -1,6 +1,7 @@
 #include "skin/form/FrameObjectList.h"
 
 #include "FormTestDoubles.h"
+#include "framework/Menus.h"
 #include "skin/data/vnIniFile.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/form/VeneerFormSkin.h"
@@ -125,6 +126,51 @@ TEST_F(TListFixture, PressOnTheButtonReleaseOutsideRunsNothing) {
   // A press where no object is hot goes nowhere.
   List.MouseDown({94, 8}, TvnMouseButton::Left, Capture);
   EXPECT_EQ(List.CapturedIndex(), -1);
+}
+
+// The hover still says "on the button" (its timer has not ticked since the mouse left): the
+// release point alone decides. Points on the right and bottom edges lie outside.
+TEST_F(TListFixture, OnlyAReleaseOverTheButtonRunsItsCommand) {
+  struct Case { TPoint at; int closes; } cases[] = {
+      {{104, 8}, 1}, {{100, 5}, 1}, {{107, 12}, 1},  // inside, first and last pixels
+      {{108, 8}, 0}, {{104, 13}, 0}, {{99, 8}, 0},   // just outside each way
+      {{94, 8}, 0},                                  // on another button
+      {{-1, -1}, 0},
+  };
+  for (const Case& c : cases) {
+    for (bool animate : {true, false}) {
+      SCOPED_TRACE(std::to_string(c.at.X) + "," + std::to_string(c.at.Y) + (animate ? " animation" : " std button"));
+      List.Clear();
+      Host.Log.clear();
+      TvnActiveSkinObject* close = animate ? static_cast<TvnActiveSkinObject*>(AddAnimate("close", cmClose))
+                                           : AddStd(cmClose);
+      close->ObjectRect = Rect(100, 5, 108, 13);
+      AddAnimate("min", cmMinimize)->ObjectRect = Rect(90, 5, 98, 13);
+      List.TrackActiveObject({104, 8}, true, true);
+      List.MouseDown({104, 8}, TvnMouseButton::Left, Capture);
+      List.Release(c.at, {-1, -1}, TvnMouseButton::Left, Capture);
+      EXPECT_EQ(Count("close"), c.closes);
+      EXPECT_EQ(List.CapturedIndex(), -1);
+      EXPECT_EQ(Count("enter event min"), 0);
+    }
+  }
+}
+
+// A button down because its menu is open comes up when the menu closes; one pressed without a
+// menu, or already up, is left alone.
+TEST_F(TListFixture, TheButtonWhoseMenuWasOpenComesUp) {
+  TMenuItem menu;
+  auto* plain = AddStd(cmClose);
+  plain->IsDown = true;
+  auto* up = AddStd(cmDefault);
+  up->PopupItem = &menu;
+  auto* sys = AddStd(cmSysMenu);
+  sys->PopupItem = &menu;
+  sys->IsDown = true;
+  EXPECT_EQ(List.ReleaseMenuButton(), sys);
+  EXPECT_FALSE(sys->IsDown);
+  EXPECT_TRUE(plain->IsDown);
+  EXPECT_EQ(List.ReleaseMenuButton(), nullptr);
 }
 
 TEST_F(TListFixture, CaptionNeverTakesTheCapture) {
