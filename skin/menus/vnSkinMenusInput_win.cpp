@@ -6,7 +6,15 @@
 #include "framework/Menus.h"
 #include "skin/menus/vnSkinMenus_win.h"
 
+// Popup window messages being handled now (on this thread): closed windows are only freed when
+// none is, so no window is freed under its own message.
+thread_local int gPopupMessageDepth = 0;
+
 void TvnSkinPopupWindow::WndProc(TMessage& m) {
+  struct TDepth {
+    TDepth() { ++gPopupMessageDepth; }
+    ~TDepth() { --gPopupMessageDepth; }
+  } depth;
   switch (m.Msg) {
     case WM_MOUSEACTIVATE:
       m.Result = MA_NOACTIVATE;  // the form keeps the focus and hands over the keys
@@ -26,6 +34,7 @@ void TvnSkinPopupWindow::WndProc(TMessage& m) {
       return;
     }
     case WM_TIMER:
+      if (Closed()) return;
       switch (m.WParam) {
         case vnScrollTimer: ScrollTick(); break;
         case vnMouseTimer: PollMouse(); break;
@@ -36,6 +45,7 @@ void TvnSkinPopupWindow::WndProc(TMessage& m) {
       m.Result = 0;
       return;
     case WM_LBUTTONUP:
+      if (Closed()) return;
       MouseUp(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
       m.Result = 0;
       return;

@@ -106,14 +106,16 @@ TvnSkinPopupWindow::TvnSkinPopupWindow(TvnSkinMenu& engine) : TWinControl(nullpt
 
 TvnSkinPopupWindow::~TvnSkinPopupWindow() { Close(); }
 
+bool TvnSkinPopupWindow::Closed() const { return !FShown; }
+
 void TvnSkinPopupWindow::Close() {
   if (HWND window = HandleIfAllocated()) {
     if (FShown) ::NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, window, OBJID_CLIENT, CHILDID_SELF);
     for (UINT_PTR id : {vnScrollTimer, vnMouseTimer, vnMorphTimer, vnSubmenuTimer}) ::KillTimer(window, id);
     ::ShowWindow(window, SW_HIDE);
     FShown = false;
-    // The region handed to the window goes with it.
-    DestroyHandle();
+    // The window itself (and the region handed to it) goes with the object, a little later:
+    // accessibility clients are told about a window that still exists.
   }
 }
 
@@ -321,8 +323,10 @@ void TvnSkinMenu::Tell(TWinControl* control, UINT message) {
   else control->Perform(message, 0, 0);
 }
 
+extern thread_local int gPopupMessageDepth;
+
 bool TvnSkinMenu::StartPopup(TWinControl* control, TvnSkinData* skinData) {
-  FGraveyard.clear();
+  if (gPopupMessageDepth == 0) FGraveyard.clear();
   FFirstWindow = !FMenuVisible;
   // The menu showing is replaced: its control hears that it closed, the new one is kept.
   if (!FPopupWindows.empty()) CloseFrom(0);
@@ -466,8 +470,8 @@ void TvnSkinMenu::CloseFrom(int index) {
     std::unique_ptr<TvnSkinPopupWindow> window = std::move(FPopupWindows.back());
     FPopupWindows.pop_back();
     if (FWaitItem != nullptr && FWaitItem->OwnerWindow == window.get()) StopWaitTimer();
-    // The window may be handling the message that closes it: it is hidden and its window
-    // destroyed now, the object itself freed at the next popup or with the engine.
+    // The window may be handling the message that closes it: it is hidden now and freed with
+    // its window at the next popup or with the engine; a closed window ignores input.
     window->Close();
     FGraveyard.push_back(std::move(window));
   }

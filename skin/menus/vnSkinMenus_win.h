@@ -120,8 +120,9 @@ public:
   TMenuItem* ListB = nullptr;  // not owned: the second menu of a two-menu window, or none
   unsigned Serial = 0;         // tells this window from a later one at the same place
   bool ListsItem(const TComponent* item) const { return item != nullptr && (item == ListA || item == ListB); }
-  // Hides the window and destroys its window handle (timers, region); the object stays.
+  // Hides the window and stops its timers; input is ignored from then on.
   void Close();
+  bool Closed() const;
 
   // Painting (vnSkinMenusPaint_win.cpp).
   void PaintWindow(HDC dc);
