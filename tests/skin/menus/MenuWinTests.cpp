@@ -14,6 +14,7 @@
 #include "MenuSkinLoad.h"
 #include "tests/support/WindowTesting_win.h"
 #include "framework/Application_win.h"
+#include "framework/Bmp.h"
 #include "framework/Forms_win.h"
 #include "framework/GdiCache_win.h"
 #include "skin/data/vnSkinDataObjects.h"
@@ -296,7 +297,12 @@ TEST_F(MenuFixture, SkinnedWindowOnScreenMatchesThePortableComposition) {
   const TRect first = w.Item(0).ItemRect();
   for (int y = 0; y < first.Height(); ++y)
     EXPECT_TRUE(Near(screen.GetPixel(first.Left + 1, first.Top + y), lit.GetPixel(1, y))) << "lit item row " << y;
-  ::CreateDirectoryW(L"" QUILLON_BINARY_DIR "/../hm-shots", nullptr);
+  // Kept for a look: build/<folder>/menus-skinned.bmp.
+  const std::vector<std::uint8_t> bmp = EncodeBmp(screen);
+  if (FILE* f = std::fopen(QUILLON_BINARY_DIR "/menus-skinned.bmp", "wb")) {
+    std::fwrite(bmp.data(), 1, bmp.size(), f);
+    std::fclose(f);
+  }
 }
 
 TEST_F(MenuFixture, SkinsWithoutMenuPiecesDrawPlainParts) {
