@@ -30,50 +30,30 @@ std::unique_ptr<TImageList> RingList(TColor transparent) {
 }
 
 TEST(ImageListWin, DrawLeavesTransparentPixelsAndDrawsTheOthersExactly) {
-  struct Case { const char* name; int x, y; };
+  // Disabled: black becomes mid grey, pure red its grey (30 % of 255 = 77) half way to white.
+  struct Case { const char* Name; TColor Transparent; bool Enabled; int X, Y; COLORREF Red, Black, Ring; };
   const Case cases[] = {
-      {"inside", 2, 1},
-      {"ending exactly on the right and bottom edge", 6, 5},
-      {"cut by the left and top edge", -1, -1},
+      {"inside", kMagenta, true, 2, 1, RGB(255, 0, 0), RGB(0, 0, 0), kBackground},
+      {"ending exactly on the right and bottom edge", kMagenta, true, 6, 5, RGB(255, 0, 0), RGB(0, 0, 0), kBackground},
+      {"cut by the left and top edge", kMagenta, true, -1, -1, RGB(255, 0, 0), RGB(0, 0, 0), kBackground},
+      {"no transparent colour", clNone, true, 2, 1, RGB(255, 0, 0), RGB(0, 0, 0), kMagenta},
+      {"disabled", kMagenta, false, 2, 1, RGB(166, 166, 166), RGB(128, 128, 128), kBackground},
   };
-  const auto owned = RingList(kMagenta);
-  const TImageList& list = *owned;
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.Name);
+    const auto list = RingList(c.Transparent);
     TTestDib dib(10, 8);
     dib.Fill(kBackground);
-    DrawImageListImage(dib.DC(), list, 0, c.x, c.y, true);
+    DrawImageListImage(dib.DC(), *list, 0, c.X, c.Y, c.Enabled);
     for (int y = 0; y < 8; ++y)
       for (int x = 0; x < 10; ++x) {
-        COLORREF expected = kBackground;
-        if (x == c.x + 1 && y == c.y + 1) expected = RGB(255, 0, 0);
-        if (x == c.x + 2 && y == c.y + 1) expected = RGB(0, 0, 0);
+        const bool inside = x >= c.X && x < c.X + 4 && y >= c.Y && y < c.Y + 3;
+        COLORREF expected = inside ? c.Ring : kBackground;
+        if (x == c.X + 1 && y == c.Y + 1) expected = c.Red;
+        if (x == c.X + 2 && y == c.Y + 1) expected = c.Black;
         ASSERT_EQ(dib.Get(x, y), expected) << "pixel " << x << "," << y;
       }
   }
-}
-
-TEST(ImageListWin, WithoutTransparentColourEveryPixelIsDrawn) {
-  const auto owned = RingList(clNone);
-  const TImageList& list = *owned;
-  TTestDib dib(4, 3);
-  dib.Fill(kBackground);
-  DrawImageListImage(dib.DC(), list, 0, 0, 0, true);
-  EXPECT_EQ(dib.Get(0, 0), kMagenta);
-  EXPECT_EQ(dib.Get(3, 2), kMagenta);
-  EXPECT_EQ(dib.Get(1, 1), RGB(255, 0, 0));
-}
-
-TEST(ImageListWin, DisabledPictureIsGreyAndLightenedAndKeepsItsTransparency) {
-  const auto owned = RingList(kMagenta);
-  const TImageList& list = *owned;
-  TTestDib dib(4, 3);
-  dib.Fill(kBackground);
-  DrawImageListImage(dib.DC(), list, 0, 0, 0, false);
-  EXPECT_EQ(dib.Get(0, 0), kBackground);
-  // Black becomes mid grey; pure red its grey (30 % of 255 = 77) taken half way to white.
-  EXPECT_EQ(dib.Get(2, 1), RGB(128, 128, 128));
-  EXPECT_EQ(dib.Get(1, 1), RGB(166, 166, 166));
 }
 
 TEST(ImageListWin, BadIndexDrawsNothingAndMakesNoIcon) {
@@ -143,6 +123,16 @@ TEST(ImageListWin, IconHasTheListSizeThePicturePixelsAndAMaskFromTheTransparentC
     }
   ::DeleteObject(info.hbmColor);
   ::DeleteObject(info.hbmMask);
+
+  // Drawn as the shell draws it: the background shows through the transparent pixels only.
+  TTestDib dib(20, 3);
+  dib.Fill(kBackground);
+  ::DrawIconEx(dib.DC(), 0, 0, icon, 20, 3, 0, nullptr, DI_NORMAL);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 20; ++x) {
+      const bool isOpaque = picture.GetPixel(x, y) != kMagenta;
+      EXPECT_EQ(dib.Get(x, y), isOpaque ? picture.GetPixel(x, y) : kBackground) << "drawn at " << x << "," << y;
+    }
   EXPECT_TRUE(::DestroyIcon(icon));
 }
 
