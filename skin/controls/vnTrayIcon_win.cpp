@@ -34,12 +34,13 @@ void RegisterWindowClass(WNDPROC proc) {
   ::RegisterClassExW(&wc);  // fails harmlessly once the class exists
 }
 
-// The program's icon (its MAINICON resource), else the system's application icon; a copy the
-// caller owns.
+// The program's icon (its MAINICON resource) at the small size the notification area shows,
+// else the system's application icon; the caller owns it.
 HICON ApplicationIcon() {
-  HICON shared = static_cast<HICON>(
-      ::LoadImageW(::GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  if (!shared) shared = ::LoadIconW(nullptr, IDI_APPLICATION);
+  HICON own = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
+                                               ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
+  if (own) return own;
+  HICON shared = ::LoadIconW(nullptr, IDI_APPLICATION);
   return shared ? ::CopyIcon(shared) : nullptr;
 }
 
@@ -60,23 +61,18 @@ TvnTrayShiftState ButtonShift(TvnTrayMouseButton button) {
   return 0;
 }
 
-// Runs the messages waiting in the queue, through the application's loop when there is one.
-// A quit request met on the way is posted again for the real loop.
+// Runs the messages waiting in the queue, through the application's loop when there is one
+// (its message hook and key routing see them too). A quit request is left in the queue for
+// the real loop, with its exit code.
 void ProcessPendingMessages() {
-  if (Application) {
-    while (Application->ProcessMessage()) {
-    }
-    if (Application->Terminated()) ::PostQuitMessage(0);
-    return;
-  }
   MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
+    if (Application) {
+      if (!Application->ProcessMessage()) return;
+    } else if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
     }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
   }
 }
 
@@ -106,7 +102,7 @@ TvnTrayIcon::TvnTrayIcon(TComponent* owner) : TComponent(owner) {
 }
 
 TvnTrayIcon::~TvnTrayIcon() {
-  if (FIconVisible) Notify(NIM_DELETE);
+  if (FInArea) Notify(NIM_DELETE);
   FDesignPreview = false;
   if (FWindow) {
     ::KillTimer(FWindow.Get(), kClickTimer);
@@ -252,8 +248,13 @@ void TvnTrayIcon::Notify(DWORD message) {
   // as all its properties say.
   if (ComponentState().Loading) return;
   if (Designing() && !FSettingPreview && !FDesignPreview) return;
+  // A change of an icon that is not in the notification area has nothing to change (the shell
+  // refuses it); the icon is sent whole when it is added.
+  if (message == NIM_MODIFY && !FInArea) return;
   PrepareIconData();
   if (vnShellNotifyIcon) vnShellNotifyIcon(message, &FIconData);
+  if (message == NIM_ADD) FInArea = true;
+  if (message == NIM_DELETE) FInArea = false;
 }
 
 void TvnTrayIcon::ShowTrayIcon() {

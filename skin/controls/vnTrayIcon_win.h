@@ -164,6 +164,7 @@ private:
   bool FDoubleClicked = false;
   bool FClickTimerRunning = false;
   bool FSettingPreview = false;
+  bool FInArea = false;  // added to the notification area and not deleted since
   bool FPendingMDICheck = true;
   bool FStartHidden = false;  // the main form's first show is to be held back
 

@@ -203,6 +203,7 @@ TEST_F(TTrayFixture, MenuOpensOnRightButtonAndTheDefaultItemRunsOnDoubleClick) {
 TEST_F(TTrayFixture, IconIndexStaysInsideTheList) {
   struct Case { int Count; int Set; int Index; };
   const Case cases[] = {{4, 10, 3}, {4, 4, 3}, {4, 3, 3}, {4, 0, 0}, {4, -2, 0}, {0, 2, 0}};
+  Tray->Loaded();
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.Count << " icons, set " << c.Set);
     Tray->SetIconList(c.Count ? MakeList(c.Count) : nullptr);
@@ -216,6 +217,7 @@ TEST_F(TTrayFixture, IconIndexStaysInsideTheList) {
 }
 
 TEST_F(TTrayFixture, CyclingThreeIconsReportsTheNextAndShowsTheCurrent) {
+  Tray->Loaded();
   Tray->SetIconList(MakeList(3));
   std::vector<int> next;
   Tray->OnCycle = [&](TComponent*, int n) {
