@@ -248,9 +248,9 @@ void TvnTrayIcon::Notify(DWORD message) {
   // as all its properties say.
   if (ComponentState().Loading) return;
   if (Designing() && !FSettingPreview && !FDesignPreview) return;
-  // A change of an icon that is not in the notification area has nothing to change (the shell
-  // refuses it); the icon is sent whole when it is added.
-  if (message == NIM_MODIFY && !FInArea) return;
+  // An icon that is not in the notification area has nothing to change or remove (the shell
+  // refuses both); the icon is sent whole when it is added.
+  if ((message == NIM_MODIFY || message == NIM_DELETE) && !FInArea) return;
   PrepareIconData();
   if (vnShellNotifyIcon) vnShellNotifyIcon(message, &FIconData);
   if (message == NIM_ADD) FInArea = true;
