@@ -14,6 +14,8 @@
 // comes up again.
 #include "skin/form/VeneerForm_win.h"
 
+#include "skin/menus/vnSkinMenus_win.h"
+
 #include "framework/Application_win.h"
 #include "skin/form/VeneerFormGeometry.h"
 
@@ -73,7 +75,22 @@ void TvnVeneerForm::ReleaseMenuButton() { FObjects.ReleaseMenuButton(); }
 
 bool TvnVeneerForm::AnyMenuMode() const { return FInPopupMode || FInMainMenuMode || PopupVisible(); }
 
+TvnSkinMenu* TvnVeneerForm::SkinMenuEngine() {
+  // The settings are the frame's; the engine reads them at each popup.
+  TvnSkinMenu& engine = *FSkinMenu;
+  engine.UseSkinFont = FMenuSettings.UseSkinFontInMenu;
+  engine.DefaultItemHeight = FMenuSettings.DefMenuItemHeight;
+  engine.DefaultItemFont = FMenuSettings.DefMenuItemFont;
+  engine.MaxMenuItemsInWindow = FMenuSettings.MaxMenuItemsInWindow;
+  engine.AlphaBlend = FMenuSettings.MenusAlphaBlend;
+  engine.AlphaBlendAnimation = FMenuSettings.MenusAlphaBlendAnimation;
+  engine.AlphaBlendValue = FMenuSettings.MenusAlphaBlendValue;
+  return &engine;
+}
+
 void TvnVeneerForm::EnterMenuMode() {
+  // Every popup of this frame starts here: hand the engine the current menu settings.
+  if (FSkinMenu) SkinMenuEngine();
   if (!FInMainMenuMode && !FInPopupMode) InstallMenuFilter();
   if (!FInPopupMode) {
     FInPopupMode = true;

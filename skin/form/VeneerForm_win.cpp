@@ -21,6 +21,9 @@
 #include "skin/imaging/vnUtilsRegion.h"
 #include "skin/imaging/vnUtilsRegion_win.h"
 #include "skin/imaging/vnUtilsSystem_win.h"
+#include "skin/controls/vnTrayIcon_win.h"
+#include "skin/menus/vnSkinMenus_win.h"
+#include "skin/menus/vnSkinPopupMenu_win.h"
 
 #include <algorithm>
 #include <typeinfo>
@@ -69,8 +72,12 @@ TvnVeneerForm::TvnVeneerForm(TComponent* owner)
   // The form's own caption buttons go: the frame draws its own.
   FForm->SetBorderIcons(0);
   FOwnSystemMenu = std::make_unique<TPopupMenu>(nullptr);
-  FTrayMenu = std::make_unique<TPopupMenu>(nullptr);
+  // The tray menu shows through this form's engine whoever opens it (the tray icon).
+  FTrayMenu = std::make_unique<TvnSkinPopupMenu>(nullptr);
+  FTrayMenu->TargetForm = FForm;
   BuildTrayMenu(FTrayMenu->Items(), MenuSetup(), *this);
+  FSkinMenu = std::make_unique<TvnSkinMenu>(nullptr, FForm);
+  FMenuEngine = FSkinMenu.get();
   FOldWindowProc = FForm->WindowProc();
   FForm->SetWindowProc([this](TMessage& m) { FormWndProc(m); });
   if (FForm->HandleAllocated()) {
@@ -80,6 +87,11 @@ TvnVeneerForm::TvnVeneerForm(TComponent* owner)
 }
 
 TvnVeneerForm::~TvnVeneerForm() {
+  SetTrayIcon(nullptr);
+  // Open menus close first: their items call this frame.
+  if (FSkinMenu) FSkinMenu->CloseAll();
+  FMenuEngine = nullptr;
+  FSkinMenu.reset();
   RemoveMenuFilter();
   // The standard items merged into the application's menu call this frame when clicked.
   if (FSystemMenu) RemoveStandardItems(FSystemMenu->Items());
@@ -116,6 +128,49 @@ void TvnVeneerForm::Notification(TComponent* component, TOperation operation) {
   }
   if (component == FMenusSkinData) FMenusSkinData = nullptr;
   if (component == FSystemMenu) FSystemMenu = nullptr;
+  if (component == FTrayIcon) {
+    FTrayIcon = nullptr;
+    FTrayDblClickIsOurs = false;
+  }
+}
+
+void TvnVeneerForm::SetTrayIcon(TvnTrayIcon* value) {
+  if (FTrayIcon == value) return;
+  if (FTrayIcon) {
+    // The old icon must not call this frame any more, nor keep a menu that goes with it.
+    if (FTrayDblClickIsOurs) FTrayIcon->OnDblClick = nullptr;
+    if (FTrayIcon->PopupMenu() == FTrayMenu.get()) FTrayIcon->SetPopupMenu(nullptr);
+    RemoveFreeNotification(FTrayIcon);
+  }
+  FTrayIcon = value;
+  FTrayDblClickIsOurs = false;
+  if (!FTrayIcon) return;
+  FreeNotification(FTrayIcon);
+  if (!AlwaysShowInTray) FTrayIcon->SetIconVisible(false);
+  FTrayIcon->MinimizeToTray = false;
+  if (ComponentState().Designing) return;
+  if (!FTrayIcon->PopupMenu()) FTrayIcon->SetPopupMenu(FTrayMenu.get());
+  if (!FTrayIcon->OnDblClick) {
+    FTrayIcon->OnDblClick = [this](TComponent*) { ShowFromTray(); };
+    FTrayDblClickIsOurs = true;
+  }
+}
+
+void TvnVeneerForm::HideToTray() {
+  if (!FTrayIcon) return;
+  // Minimizing the application with this flag set takes it off the taskbar and shows the icon.
+  FTrayIcon->MinimizeToTray = true;
+  TForm* mainForm = Application && Application->MainForm() ? Application->MainForm() : FForm;
+  if (HWND window = mainForm->HandleIfAllocated()) ::ShowWindow(window, SW_MINIMIZE);
+  if (OnMinimizeToTray) OnMinimizeToTray(*this);
+}
+
+void TvnVeneerForm::ShowFromTray() {
+  if (!FTrayIcon) return;
+  FTrayIcon->MinimizeToTray = false;
+  FTrayIcon->ShowMainWindow();  // shown and restored
+  if (!AlwaysShowInTray) FTrayIcon->SetIconVisible(false);
+  if (OnRestoreFromTray) OnRestoreFromTray(*this);
 }
 
 void TvnVeneerForm::SetSkinData(TvnSkinData* value) {
@@ -123,6 +178,7 @@ void TvnVeneerForm::SetSkinData(TvnSkinData* value) {
   if (FSkinData) RemoveFreeNotification(FSkinData);
   FSkinData = value;
   if (FSkinData) FreeNotification(FSkinData);
+  FTrayMenu->SetSkinData(FSkinData);
   UpdateStandardCaptions(FTrayMenu->Items(), FSkinData);
   if (!ComponentState().Designing) ApplySkin();
 }
@@ -1247,6 +1303,7 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       LinkProperty<F, TvnSkinData>("SkinData", [](F& c, TvnSkinData* s) { c.SetSkinData(s); }),
       LinkProperty<F, TvnSkinData>("MenusSkinData", [](F& c, TvnSkinData* s) { c.SetMenusSkinData(s); }),
       LinkProperty<F, TPopupMenu>("SystemMenu", [](F& c, TPopupMenu* m) { c.SetSystemMenu(m); }),
+      LinkProperty<F, TvnTrayIcon>("TrayIcon", [](F& c, TvnTrayIcon* t) { c.SetTrayIcon(t); }),
       ValueProperty<F>("BorderIcons", [](F& c, const TDescValue& v) { c.SetBorderIcons(BorderIconsFromSet(v.AsSet())); }),
       ValueProperty<F>("ShowIcon", [](F& c, const TDescValue& v) { c.SetShowIcon(v.AsBoolean()); }),
       ValueProperty<F>("HideCaptionButtons", [](F& c, const TDescValue& v) { c.SetHideCaptionButtons(v.AsBoolean()); }),

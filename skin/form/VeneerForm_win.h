@@ -12,6 +12,7 @@
 #include "skin/form/FrameObjectList.h"
 #include "skin/form/FramePainter_win.h"
 #include "skin/form/MenuSettings.h"
+#include "skin/menus/vnSkinMenuHost.h"
 #include "skin/form/VeneerFormCommands.h"
 
 #include <functional>
@@ -20,11 +21,17 @@
 
 class TvnSkinData;
 class TClassRegistry;
+class TvnSkinMenu;
+class TvnSkinPopupMenu;
+class TvnTrayIcon;
 
 // Platform hit code of the frame objects the component handles itself.
 constexpr int HTOBJECT_CODE = 19;
 
-class TvnVeneerForm : public TComponent, public TvnFrameObjectHost, public TvnWindowCommands {
+class TvnVeneerForm : public TComponent,
+                      public TvnFrameObjectHost,
+                      public TvnWindowCommands,
+                      public TvnSkinMenuHost {
 public:
   // The owner must be a form (std::bad_cast otherwise). Takes over its window procedure.
   explicit TvnVeneerForm(TComponent* owner);
@@ -62,6 +69,11 @@ public:
   // UseDefaultSysMenu the standard items are merged into it whenever it opens.
   TPopupMenu* SystemMenu() const { return FSystemMenu; }
   void SetSystemMenu(TPopupMenu* value);
+  // The tray icon the window goes to (not owned; cleared when it is freed). Setting one hides
+  // its icon unless AlwaysShowInTray, gives it the frame's tray menu when it has no menu, and
+  // makes its double click bring the window back when it has no handler of its own.
+  TvnTrayIcon* TrayIcon() const { return FTrayIcon; }
+  void SetTrayIcon(TvnTrayIcon* value);
 
   // ---- published plain settings (read where they are used) ----
   bool UseFormCursorInNCArea = false;
@@ -135,19 +147,23 @@ public:
   // ---- menus ----
   // The frame's own system menu (shown when no SystemMenu is set) and its tray menu.
   TPopupMenu& OwnSystemMenu() { return *FOwnSystemMenu; }
-  TPopupMenu& TrayMenu() { return *FTrayMenu; }
-  // The engine that shows skinned popups (not owned); without one the frame's menus are
-  // built but nothing shows them, and the platform's own system menu never appears either.
+  TvnSkinPopupMenu& TrayMenu() { return *FTrayMenu; }
+  // The engine that shows the frame's popups: the component's own skinned menu engine unless
+  // another is set (not owned; none: the frame's menus are built but nothing shows them, and
+  // the platform's own system menu never appears either).
   TvnPopupMenuEngine* MenuEngine() const { return FMenuEngine; }
   void SetMenuEngine(TvnPopupMenuEngine* engine) { FMenuEngine = engine; }
+  // The component's own engine, with the menu settings handed on.
+  TvnSkinMenu* SkinMenuEngine() override;
+  TvnSkinData* HostMenusSkinData() const override { return FMenusSkinData ? FMenusSkinData : FSkinData; }
   // Shows the system menu at a screen point (a right click on the caption).
   void ShowSystemMenu(int x, int y);
   // Where Alt+Space opens the system menu: the window's left edge, just under the caption.
   TPoint KeyboardSystemMenuPoint() const;
   // A skinned popup opened from the frame: keys go to it through an application-wide filter
   // until it closes.
-  void EnterMenuMode();
-  void LeaveMenuMode();
+  void EnterMenuMode() override;
+  void LeaveMenuMode() override;
   void LeaveMainMenuMode();
   bool InPopupMenuMode() const { return FInPopupMode; }
   bool InMainMenuMode() const { return FInMainMenuMode; }
@@ -166,9 +182,10 @@ public:
   void CloseWindow() override;
   void ChangeWindowState(TvnWindowState state) override;
   void SetRollUp(bool on) override;
-  // Without a tray icon component (this program's window has none) both do nothing.
-  void HideToTray() override {}
-  void ShowFromTray() override {}
+  // To the notification area and back, through the tray icon component; without one (this
+  // program's window has none) both do nothing.
+  void HideToTray() override;
+  void ShowFromTray() override;
   // Rebuilt at every call from the current state.
   TMenuItem* GetSystemMenuItems() override;
   void PopupObjectMenu(TvnActiveSkinObject& object, TMenuItem* item, bool upward) override;
@@ -276,8 +293,11 @@ private:
   bool FHoverRunning = false, FMorphRunning = false, FAnimationRunning = false;
 
   std::unique_ptr<TPopupMenu> FOwnSystemMenu;
-  std::unique_ptr<TPopupMenu> FTrayMenu;
+  std::unique_ptr<TvnSkinPopupMenu> FTrayMenu;
+  std::unique_ptr<TvnSkinMenu> FSkinMenu;
   TPopupMenu* FSystemMenu = nullptr;         // not owned
+  TvnTrayIcon* FTrayIcon = nullptr;          // not owned
+  bool FTrayDblClickIsOurs = false;          // its OnDblClick calls this frame
   TvnPopupMenuEngine* FMenuEngine = nullptr;  // not owned
   bool FInPopupMode = false;
   bool FInMainMenuMode = false;

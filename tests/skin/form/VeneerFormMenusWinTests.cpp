@@ -6,6 +6,7 @@
 
 #include "framework/CodePage.h"
 #include "skin/data/vnSkinDataResStr.h"
+#include "skin/menus/vnSkinPopupMenu_win.h"
 
 #include <functional>
 #include <initializer_list>
