@@ -3,10 +3,13 @@
 // Run on a Wine desktop (tests/app/run-e2e), which activates and places windows like a
 // Windows desktop. Arguments: --quillon=PATH (the program) --result=PATH (written at the end
 // with the exit code, so the wrapper can tell a pass from a run that never finished).
+#include "tests/support/DesktopDriving_win.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -17,33 +20,8 @@
 
 namespace {
 
-std::wstring gQuillonPath;
+TE2EArgs gArgs;  // the program under test and where the result and pictures go
 const std::wstring kOverflow = L"字符长度已超出最大值 FFFF";
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 15000) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return condition();
-}
-
-std::wstring WindowText(HWND window) {
-  DWORD_PTR length = 0;
-  ::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 20000, &length);
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR got = 0;
-  ::SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 20000, &got);
-  text.resize(got);
-  return text;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64]{};
-  ::GetClassNameW(window, name, 64);
-  return name;
-}
 
 // ---- The clipboard, from the tests' side ----
 
@@ -104,28 +82,6 @@ std::wstring TextOfBytes(std::size_t n) {
   return text;
 }
 
-// ---- Input ----
-
-void SendInputs(std::vector<INPUT> inputs) {
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-INPUT Key(WORD vk, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return in;
-}
-
-INPUT UnicodeKey(wchar_t c, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wScan = c;
-  in.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-  return in;
-}
-
 // ---- Quillon, running ----
 
 class TQuillon {
@@ -133,8 +89,8 @@ public:
   TQuillon() {
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    std::wstring command = L"\"" + gQuillonPath + L"\"";
-    if (!::CreateProcessW(gQuillonPath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &FProcess)) {
+    std::wstring command = L"\"" + gArgs.Program + L"\"";
+    if (!::CreateProcessW(gArgs.Program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &FProcess)) {
       ADD_FAILURE() << "cannot start Quillon (error " << ::GetLastError() << ")";
       return;
     }
@@ -174,13 +130,7 @@ public:
   std::wstring MemoText() const { return WindowText(Memo); }
 
   // Waits until the program has handled everything sent to it so far.
-  void Settle() const {
-    for (int i = 0; i < 3; ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      DWORD_PTR ignored;
-      ::SendMessageTimeoutW(Form, WM_NULL, 0, 0, SMTO_BLOCK, 20000, &ignored);
-    }
-  }
+  void Settle() const { ::Settle(Form); }
 
   void Activate() const {
     if (::GetForegroundWindow() != Form) ::SetForegroundWindow(Form);
@@ -196,28 +146,7 @@ public:
   // A left click with the real pointer at a screen point.
   void ClickAt(int x, int y) const {
     Activate();
-    int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = static_cast<LONG>((x * 65535LL + w / 2) / (w - 1));
-    move.mi.dy = static_cast<LONG>((y * 65535LL + h / 2) / (h - 1));
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    INPUT down = move, up = move;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    // Under Wine the pointer reaches its new place a moment after the move is sent; a press
-    // sent sooner lands where the pointer was.
-    SendInputs({move});
-    WaitFor([&] {
-      POINT p;
-      return ::GetCursorPos(&p) && p.x == x && p.y == y;
-    }, 2000);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    SendInputs({move});
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    SendInputs({down});
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    SendInputs({up});
+    ::ClickAt(x, y);
     Settle();
   }
 
@@ -596,29 +525,129 @@ TEST(Quillon, ExitEndsTheProgram) {
   EXPECT_EQ(code, 0u);
 }
 
+
+// ---- The skinned system menu ----
+
+bool WaitForNoPopup(HWND form) { return WaitForPopups(form, 0); }
+
+// A right click with the real pointer at a screen point of Quillon's.
+void RightClickAt(const TQuillon& q, int x, int y) {
+  q.Activate();
+  ::RightClickAt(x, y);
+  q.Settle();
+}
+
+// The system-menu button of the embedded skin sits at the left end of the caption.
+POINT SystemMenuButton(HWND form) {
+  RECT r;
+  ::GetWindowRect(form, &r);
+  return {r.left + 20, r.top + 13};
+}
+
+TEST(Quillon, TheSystemMenuOpensFromTheCaptionTheButtonAndAltSpace) {
+  START_QUILLON(q);
+  RECT frame;
+  ::GetWindowRect(q.Form, &frame);
+  POINT client{0, 0};
+  ::ClientToScreen(q.Form, &client);
+
+  // A right click on the caption opens it at the pointer.
+  RightClickAt(q, frame.left + 200, frame.top + 13);
+  HWND popup = WaitForOnePopup(q.Form);
+  ASSERT_TRUE(popup) << "no skinned menu after a right click on the caption";
+  RECT r;
+  ::GetWindowRect(popup, &r);
+  EXPECT_EQ(r.left, frame.left + 200);
+  EXPECT_EQ(r.top, frame.top + 13);
+  EXPECT_EQ(::GetForegroundWindow(), q.Form) << "the menu took the activation";
+  q.Settle();
+  RECT shot{frame.left, frame.top, std::max(frame.right, r.right), std::max(frame.bottom, r.bottom)};
+  SaveScreen(gArgs.Folder, shot, L"quillon-system-menu.bmp");
+  Press(VK_ESCAPE);
+  EXPECT_TRUE(WaitForNoPopup(q.Form)) << "Escape left the menu open";
+
+  // Alt+Space opens it at the window's top-left corner, under the caption.
+  q.Activate();
+  AltSpace();
+  popup = WaitForOnePopup(q.Form);
+  ASSERT_TRUE(popup) << "no skinned menu after Alt+Space";
+  ::GetWindowRect(popup, &r);
+  EXPECT_EQ(r.left, frame.left);
+  EXPECT_EQ(r.top, client.y);
+  Press(VK_ESCAPE);
+  EXPECT_TRUE(WaitForNoPopup(q.Form));
+  RECT after;
+  ::GetWindowRect(q.Form, &after);
+  EXPECT_TRUE(::EqualRect(&frame, &after)) << "Escape ran a command";
+
+  // The system-menu button opens it on every press, not only the first: the button comes up
+  // when its menu closes.
+  const POINT button = SystemMenuButton(q.Form);
+  for (int i = 0; i < 3; ++i) {
+    q.ClickAt(button.x, button.y);
+    ASSERT_TRUE(WaitForOnePopup(q.Form)) << "press " << i + 1 << " of the system-menu button opened nothing";
+    Press(VK_ESCAPE);
+    ASSERT_TRUE(WaitForNoPopup(q.Form));
+  }
+}
+
+TEST(Quillon, SystemMenuItemsRunFromTheirAccessKeys) {
+  START_QUILLON(q);
+  // Alt+Space, L: rolled up to the frame; the menu then offers restore (R) instead.
+  q.Activate();
+  AltSpace();
+  ASSERT_TRUE(WaitForOnePopup(q.Form));
+  Press('L');
+  RECT r;
+  EXPECT_TRUE(WaitFor([&] { ::GetWindowRect(q.Form, &r); return r.bottom - r.top == 45; }, 5000))
+      << "height " << r.bottom - r.top;
+  EXPECT_TRUE(WaitForNoPopup(q.Form)) << "the menu stayed open after its command";
+  q.Activate();
+  AltSpace();
+  ASSERT_TRUE(WaitForOnePopup(q.Form));
+  Press('R');
+  EXPECT_TRUE(WaitFor([&] { ::GetWindowRect(q.Form, &r); return r.bottom - r.top == 392; }, 5000))
+      << "height " << r.bottom - r.top;
+  // Alt+Space, N: minimized to the taskbar.
+  q.Activate();
+  AltSpace();
+  ASSERT_TRUE(WaitForOnePopup(q.Form));
+  Press('N');
+  EXPECT_TRUE(WaitFor([&] { return ::IsIconic(q.Form) != FALSE; }, 5000)) << "not minimized";
+  ::PostMessageW(q.Form, WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !::IsIconic(q.Form); }, 5000));
+  // Alt+Space, C: closed.
+  q.Activate();
+  AltSpace();
+  ASSERT_TRUE(WaitForOnePopup(q.Form));
+  Press('C');
+  DWORD code = 1234;
+  ASSERT_TRUE(q.WaitForExit(15000, &code)) << "the close item left Quillon running";
+  EXPECT_EQ(code, 0u);
+}
+
+TEST(Quillon, TheTaskbarsWindowMenuRequestOpensTheSkinnedMenu) {
+  START_QUILLON(q);
+  // What the taskbar sends for a right click on the window's button: a screen point.
+  ::PostMessageW(q.Form, 0x0313, 0, MAKELPARAM(300, 500));
+  HWND popup = WaitForOnePopup(q.Form);
+  ASSERT_TRUE(popup);
+  RECT r;
+  ::GetWindowRect(popup, &r);
+  // Opened at the point, or above it when the screen has no room below.
+  EXPECT_EQ(r.left, 300);
+  EXPECT_TRUE(r.top == 500 || r.bottom == 500) << r.top << ".." << r.bottom;
+  q.Activate();
+  Press(VK_ESCAPE);
+  EXPECT_TRUE(WaitForNoPopup(q.Form));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  std::wstring result;
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    auto wide = [](const std::string& s) {
-      int n = ::MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0);
-      std::wstring w(static_cast<std::size_t>(n), L'\0');
-      ::MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, w.data(), n);
-      w.resize(static_cast<std::size_t>(n > 0 ? n - 1 : 0));
-      return w;
-    };
-    if (a.rfind("--quillon=", 0) == 0) gQuillonPath = wide(a.substr(10));
-    if (a.rfind("--result=", 0) == 0) result = wide(a.substr(9));
-  }
-  int rc = gQuillonPath.empty() ? 2 : RUN_ALL_TESTS();
-  if (!result.empty()) {
-    if (FILE* f = _wfopen(result.c_str(), L"w")) {
-      std::fprintf(f, "%d\n", rc);
-      std::fclose(f);
-    }
-  }
+  gArgs = ParseE2EArgs(argc, argv);
+  const int rc = gArgs.Program.empty() ? 2 : RUN_ALL_TESTS();
+  WriteE2EResult(gArgs, rc);
   return rc;
 }
