@@ -21,7 +21,8 @@ const TVerb Verbs[] = {
     {"unpack", "skintool unpack SKIN -o DIR [--raw]", RunUnpack},
     {"inspect", "skintool inspect SKIN --json [--raw]", RunInspect},
     {"embed", "skintool embed SKIN_INI --form FILE", RunEmbed},
-    {"render", "skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw]", RunRender},
+    {"render", "skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw] | "
+               "skintool render SKIN --part popup --items item,-,... [--hot N] -o OUT.bmp [--raw]", RunRender},
     {"region", "skintool region SKIN --size WxH [--part frame|popup|hint] [--raw]", RunRegion},
 };
 

@@ -1,9 +1,15 @@
 // skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw]:
 // composes the part at the size with the engine's own composition and writes a 24-bit BMP.
+// skintool render SKIN --part popup --items LIST [--hot N] -o OUT.bmp [--raw]: a popup menu
+// window with items, at the size the menu engine gives it: LIST names the items in order,
+// "item" for an item and "-" for a separator (comma-separated), N the lit item. Items carry no
+// text, image or glyph: what the engine draws from the skin's pictures alone.
 #include <ostream>
+#include <sstream>
 
 #include "framework/Bmp.h"
 #include "skin/imaging/vnEffects.h"
+#include "skin/menus/vnSkinMenusGeometry.h"
 #include "tools/skintool/SkinParts.h"
 
 namespace {
@@ -58,15 +64,71 @@ void RenderFrame(const TvnSkinData& data, bool inactive, TPixelBitmap& image, in
   }
 }
 
+// The popup window of a menu with blank items, as the menu engine lays it out and draws it.
+TPixelBitmap RenderPopupItems(const TvnSkinData& data, const std::string& list, int hot) {
+  const TvnPopupSkin skin = ResolvePopupSkin(&data);
+  if (!skin.Skinned()) SkinError("the skin describes no popup window picture");
+  std::vector<TvnMenuMeasureItem> measured;
+  std::stringstream words(list);
+  for (std::string word; std::getline(words, word, ',');) {
+    if (word != "item" && word != "-") UsageError("--items takes \"item\" and \"-\", not \"" + word + "\"");
+    measured.push_back({word == "-", 0});
+  }
+  if (measured.empty()) UsageError("--items names no item");
+  if (hot >= static_cast<int>(measured.size()) || (hot >= 0 && measured[static_cast<std::size_t>(hot)].Separator))
+    UsageError("--hot names no item of the list");
+  // A work area tall enough for any list: the window never scrolls for want of room.
+  TvnMenuMetrics metrics;
+  metrics.WorkAreaHeight = 1 << 30;
+  const TvnPopupSize size = MeasureWindow(skin, measured, metrics);
+  if (size.Width > BmpMaxDimension || size.Height > BmpMaxDimension ||
+      static_cast<std::int64_t>(size.Width) * size.Height > BmpMaxPixels)
+    SkinError("the menu is above the picture limits (" + std::to_string(size.Width) + "x" + std::to_string(size.Height) + ")");
+  TPixelBitmap image = ComposePopupBackground(skin, size.Width, size.Height, size.Scrolling);
+
+  TvnPopupItems layout;
+  layout.WinItemsRect = PopupGeometry(skin, size.Width, size.Height).WinItemsRect;
+  layout.Scrolling = size.Scrolling;
+  for (std::size_t i = 0; i < measured.size(); ++i)
+    layout.Items.push_back({size.ItemHeights[i], measured[i].Separator, true, {}, true});
+  layout.LayoutItems();
+  for (int i = layout.FirstVisible; i <= layout.LastShown(); ++i) {
+    const TvnMenuItemSlot& slot = layout.Items[static_cast<std::size_t>(i)];
+    const int width = slot.ItemRect.Right - slot.ItemRect.Left;
+    const TPixelBitmap piece = slot.Separator ? ComposeDividerPicture(skin, width) : ComposeItemPicture(skin, width, i == hot);
+    CopyPixels(ViewOf(piece), 0, 0, piece.Width(), piece.Height(), image.View(), slot.ItemRect.Left, slot.ItemRect.Top);
+  }
+  return image;
+}
+
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args, std::ostream&) {
-  const TArgs a = ParseArgs(args, {"--size", "--part", "-o"}, {"--inactive", "--raw"});
+  const TArgs a = ParseArgs(args, {"--size", "--part", "-o", "--items", "--hot"}, {"--inactive", "--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   const std::string* output = a.Value("-o");
   if (!output) UsageError("-o OUT.bmp is required");
-  const TSize size = ParseSize(a);
   const TSkinPart part = ParsePart(a);
+  if (const std::string* items = a.Value("--items")) {
+    // The menu's own size: no --size to disagree with it.
+    if (part != TSkinPart::Popup) UsageError("--items goes with --part popup");
+    if (a.Value("--size") || a.Has("--inactive")) UsageError("--items takes neither --size nor --inactive");
+    int hot = -1;
+    if (const std::string* text = a.Value("--hot")) {
+      try {
+        std::size_t used = 0;
+        hot = std::stoi(*text, &used);
+        if (used != text->size() || hot < 0) throw std::invalid_argument(*text);
+      } catch (const std::exception&) {
+        UsageError("--hot takes an item index");
+      }
+    }
+    const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
+    WriteOutputFile(ArgPath(*output), EncodeBmp(RenderPopupItems(*skin.Data, *items, hot), 24));
+    return ExitOk;
+  }
+  if (a.Value("--hot")) UsageError("--hot goes with --items");
+  const TSize size = ParseSize(a);
   const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
   const TvnSkinData& data = *skin.Data;
 

@@ -23,6 +23,10 @@
 #include "skin/menus/vnSkinMenuHost.h"
 #include "skin/menus/vnSkinMenus_win.h"
 #include "skin/menus/vnSkinPopupMenu_win.h"
+#include "framework/Stream.h"
+#include "tools/skintool/Skintool.h"
+
+#include <sstream>
 
 namespace {
 
@@ -303,6 +307,42 @@ TEST_F(MenuFixture, SkinnedWindowOnScreenMatchesThePortableComposition) {
     std::fwrite(bmp.data(), 1, bmp.size(), f);
     std::fclose(f);
   }
+}
+
+// The skin author's tool draws a popup with items as the engine shows it: the same menu of blank
+// items (no text, image or glyph), its first item lit, pixel for pixel inside the window region.
+// (No separator: the engine measures its "-" as text, which the tool cannot.)
+TEST_F(MenuFixture, SkinnedWindowOnScreenEqualsTheToolsRender) {
+  auto skin = LoadQuillonSkin();
+  ASSERT_TRUE(skin);
+  for (int i = 0; i < 4; ++i) Menu.Items().AddItem("", u"");
+  Open(skin.get());
+  Pump(300);  // the opening highlight has morphed to its end
+  TvnSkinPopupWindow& w = Window(0);
+  const TPixelBitmap screen = Capture(w.HandleIfAllocated());
+
+  const std::string out = QUILLON_BINARY_DIR "/skintool-popup-items.bmp";
+  std::ostringstream said, err;
+  ASSERT_EQ(RunSkintool({"render", QUILLON_SOURCE_DIR "/skins/quillon/skin.ini", "--part", "popup", "--items",
+                         "item,item,item,item", "--hot", "0", "-o", out},
+                        said, err),
+            0)
+      << err.str();
+  const TPixelBitmap rendered = DecodeBmp(ReadFileBytes(out));
+  ASSERT_EQ(rendered.Width(), w.WindowWidth);
+  ASSERT_EQ(rendered.Height(), w.WindowHeight);
+  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(::GetWindowRgn(w.HandleIfAllocated(), region), ERROR);
+  int compared = 0, wrong = 0;
+  for (int y = 0; y < w.WindowHeight; ++y)
+    for (int x = 0; x < w.WindowWidth; ++x) {
+      if (!::PtInRegion(region, x, y)) continue;
+      ++compared;
+      if (screen.GetPixel(x, y) != rendered.GetPixel(x, y)) ++wrong;
+    }
+  ::DeleteObject(region);
+  EXPECT_GT(compared, w.WindowWidth * w.WindowHeight / 2);
+  EXPECT_EQ(wrong, 0) << "pixels of the window differ from skintool's render";
 }
 
 TEST_F(MenuFixture, SkinsWithoutMenuPiecesDrawPlainParts) {
