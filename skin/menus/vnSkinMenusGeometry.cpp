@@ -175,8 +175,12 @@ bool TvnPopupItems::EnsureVisible(int index) {
     LayoutItems();
   }
   while (index > LastShown() && CanScrollDown()) {
+    // An items area too short for any item shows none wherever the list starts: the layout
+    // keeps FirstVisible at the last item, and scrolling on would never end.
+    const int was = FirstVisible;
     ++FirstVisible;
     LayoutItems();
+    if (FirstVisible == was) break;
   }
   return FirstVisible != before;
 }

@@ -234,6 +234,24 @@ TEST(PopupItems, OnlySelectableItemStaysAndScrollEndsCycle) {
   EXPECT_EQ(items.FirstVisible, 3);
 }
 
+// A window whose items area is shorter than one item (a work area barely taller than the
+// scroll bands) shows no item; the keys must still come back at once.
+TEST(PopupItems, AnItemsAreaTooShortForAnyItemNeverHangsTheKeys) {
+  TvnPopupItems items = FiveOfEight();
+  items.WinItemsRect = {2, 2, 98, 41};  // 19 pixels between the bands: one short of an item
+  items.LayoutItems();
+  EXPECT_EQ(items.VisibleItemCount, 0);
+  EXPECT_EQ(items.SelectNext(-1), 0);
+  EXPECT_EQ(items.SelectPrevious(0), 7);
+  EXPECT_FALSE(items.Items[7].InView);
+  items.WinItemsRect.Bottom = 42;  // exactly one item fits
+  items.FirstVisible = 0;
+  items.LayoutItems();
+  EXPECT_EQ(items.VisibleItemCount, 1);
+  EXPECT_EQ(items.SelectPrevious(0), 7);
+  EXPECT_EQ(items.FirstVisible, 7);
+}
+
 TEST(PopupItems, LastPageStartCountsMixedHeights) {
   TvnPopupItems items;
   for (int h : {20, 20, 20, 4, 20, 20}) items.Items.push_back({h, h == 4, true, {}, true});
