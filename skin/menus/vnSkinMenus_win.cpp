@@ -119,6 +119,27 @@ void TvnSkinPopupWindow::Close() {
   }
 }
 
+void TvnSkinPopupWindow::Reuse() {
+  Items.clear();
+  Layout = TvnPopupItems{};
+  ScrollLimited = false;
+  Geometry = TvnPopupGeometry{};
+  ShownAtX = ShownAtY = 0;
+  LastMouse = {-1, -1};
+  Images = nullptr;
+  GlyphColumnWidth = 19;
+  PreviousHotItem = -1;
+  HotItem = -1;
+  Submenu = false;
+  ListA = ListB = nullptr;
+  FPaintedOnErase = false;
+  if (HWND window = HandleIfAllocated()) {
+    ::SetWindowRgn(window, nullptr, FALSE);  // the window frees the region it was given
+    const LONG exStyle = ::GetWindowLongW(window, GWL_EXSTYLE);
+    if (exStyle & WS_EX_LAYERED) ::SetWindowLongW(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+  }
+}
+
 void TvnSkinPopupWindow::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.ClassName = L"TvnSkinPopupWindow";
@@ -326,7 +347,11 @@ void TvnSkinMenu::Tell(TWinControl* control, UINT message) {
 extern thread_local int gPopupMessageDepth;
 
 bool TvnSkinMenu::StartPopup(TWinControl* control, TvnSkinData* skinData) {
-  if (gPopupMessageDepth == 0) FGraveyard.clear();
+  // Closed windows wait to be used again; a few are enough for the levels of any menu. None is
+  // freed while a popup window handles a message: it may be that one.
+  constexpr std::size_t kKeptWindows = 4;
+  if (gPopupMessageDepth == 0 && FGraveyard.size() > kKeptWindows)
+    FGraveyard.erase(FGraveyard.begin(), FGraveyard.end() - kKeptWindows);
   FFirstWindow = !FMenuVisible;
   // The menu showing is replaced: its control hears that it closed, the new one is kept.
   if (!FPopupWindows.empty()) CloseFrom(0);
@@ -388,7 +413,14 @@ void TvnSkinMenu::OpenWindow(const TRect& rect, TMenuItem* itemA, TMenuItem* ite
       FreeNotification(watched);
     }
   FMenuVisible = true;
-  FPopupWindows.push_back(std::make_unique<TvnSkinPopupWindow>(*this));
+  // A closed window is used again when none of the engine's windows is busy with a message.
+  if (gPopupMessageDepth == 0 && !FGraveyard.empty()) {
+    FPopupWindows.push_back(std::move(FGraveyard.back()));
+    FGraveyard.pop_back();
+    FPopupWindows.back()->Reuse();
+  } else {
+    FPopupWindows.push_back(std::make_unique<TvnSkinPopupWindow>(*this));
+  }
   TvnSkinPopupWindow& window = *FPopupWindows.back();
   window.ListA = itemA;
   window.ListB = itemB;
@@ -470,8 +502,8 @@ void TvnSkinMenu::CloseFrom(int index) {
     std::unique_ptr<TvnSkinPopupWindow> window = std::move(FPopupWindows.back());
     FPopupWindows.pop_back();
     if (FWaitItem != nullptr && FWaitItem->OwnerWindow == window.get()) StopWaitTimer();
-    // The window may be handling the message that closes it: it is hidden now and freed with
-    // its window at the next popup or with the engine; a closed window ignores input.
+    // The window may be handling the message that closes it: it is hidden now, kept for a later
+    // menu and freed with the engine at the latest; a closed window ignores input.
     window->Close();
     FGraveyard.push_back(std::move(window));
   }

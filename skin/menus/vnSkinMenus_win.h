@@ -120,8 +120,13 @@ public:
   TMenuItem* ListB = nullptr;  // not owned: the second menu of a two-menu window, or none
   unsigned Serial = 0;         // tells this window from a later one at the same place
   bool ListsItem(const TComponent* item) const { return item != nullptr && (item == ListA || item == ListB); }
-  // Hides the window and stops its timers; input is ignored from then on.
+  // Hides the window and stops its timers; input is ignored from then on. The window stays, to
+  // be freed or used again for another menu.
   void Close();
+  // Makes a closed window ready to show another menu: its window (hidden) kept, without region
+  // or translucency, its items and state as new. Making a window costs more than the rest of
+  // opening a menu under some systems.
+  void Reuse();
   bool Closed() const;
 
   // Painting (vnSkinMenusPaint_win.cpp).
@@ -214,8 +219,8 @@ private:
   const TvnSkinData* FSkinData = nullptr;  // not owned
   std::vector<std::unique_ptr<TvnSkinPopupWindow>> FPopupWindows;
   std::vector<TMenuItem*> FWatchedItems;  // not owned: the menus the open windows list
-  // Closed windows: hidden and without window handle, freed at the next popup (a window may be
-  // closed while it handles a message).
+  // Closed windows: hidden, used again for later menus, a few kept (a window may be closed while
+  // it handles a message, so none is freed then).
   std::vector<std::unique_ptr<TvnSkinPopupWindow>> FGraveyard;
   unsigned FWindowSerial = 0;
   TComponent* FPendingCommand = nullptr;  // not owned: the chosen item while the menu closes
