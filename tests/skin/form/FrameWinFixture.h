@@ -190,7 +190,8 @@ struct TMenuFixture : TFrameFixture {
     Frame->OnSkinMenuOpen = [this](TvnVeneerForm&) { Events.push_back("open"); };
     Frame->OnSkinMenuClose = [this](TvnVeneerForm&) { Events.push_back("closed"); };
     Engine.Form = Window();
-    if (engine) Frame->SetMenuEngine(&Engine);
+    // The frame's own engine is replaced by the recording one, or taken away.
+    Frame->SetMenuEngine(engine ? &Engine : nullptr);
     g_platformMenuSeen = false;
     Watch = ::SetTimer(nullptr, 0, 100, WatchForPlatformMenu);
   }

@@ -7,6 +7,7 @@
 #include "framework/CodePage.h"
 #include "skin/data/vnSkinDataResStr.h"
 #include "skin/menus/vnSkinPopupMenu_win.h"
+#include "skin/controls/vnTrayIcon_win.h"
 
 #include <functional>
 #include <initializer_list>
@@ -329,6 +330,7 @@ TEST_F(TInputFixture, TheSystemMenuButtonComesUpHoweverItsMenuCloses) {
 // Without an engine no menu shows: the button comes straight up and every press still reaches it.
 TEST_F(TInputFixture, WithoutAnEngineTheSystemMenuButtonNeverStaysDown) {
   Make(TFormBorderStyle::bsSingle, false);
+  Frame->SetMenuEngine(nullptr);
   TvnSkinButtonObject* button = SysMenuButton();
   ASSERT_NE(button, nullptr);
   const TPoint on = OnScreen(button->ObjectRect.Left + 8, button->ObjectRect.Top + 8);
@@ -372,6 +374,109 @@ TEST_F(TInputFixture, PressSlideOffAndReleaseNeverClosesButAClickDoes) {
     EXPECT_FALSE(::IsWindowVisible(Window())) << "a plain click on the close button";
     TearDown();
   }
+}
+
+}  // namespace
+
+// ---- the tray icon ------------------------------------------------------------------------------
+
+namespace {
+
+int gShellAdds = 0, gShellDeletes = 0;
+BOOL WINAPI CountShellCalls(DWORD message, PNOTIFYICONDATAW) {
+  if (message == NIM_ADD) ++gShellAdds;
+  if (message == NIM_DELETE) ++gShellDeletes;
+  return TRUE;
+}
+
+// The frame with a tray icon. The shell is counted, not called: the test display may have no
+// notification area (the one fake here besides the menu engine).
+struct TTrayFixture : TFrameFixture {
+  TvnTrayIcon* Tray = nullptr;  // owned by the form
+  std::vector<std::string> TrayEvents;
+  // The window goes to the tray as the application's first form does.
+  std::unique_ptr<TApplication> App = std::make_unique<TApplication>();
+  void SetUp() override {
+    vnShellNotifyIcon = &CountShellCalls;
+    gShellAdds = gShellDeletes = 0;
+    Make(TFormBorderStyle::bsSizeable, true);
+    Frame->OnMinimizeToTray = [this](TvnVeneerForm&) { TrayEvents.push_back("to tray"); };
+    Frame->OnRestoreFromTray = [this](TvnVeneerForm&) { TrayEvents.push_back("from tray"); };
+    Tray = TComponent::Create<TvnTrayIcon>(Form.get());
+    Tray->Loaded();
+  }
+  void TearDown() override {
+    TFrameFixture::TearDown();
+    vnShellNotifyIcon = ::Shell_NotifyIconW;
+  }
+};
+
+TEST_F(TTrayFixture, TheTrayIconTakesTheFramesMenuAndDoubleClickUnlessItHasItsOwn) {
+  struct Case {
+    const char* what;
+    bool alwaysShow, ownMenu, ownDblClick;
+  };
+  const Case cases[] = {
+      {"plain: hidden until the window goes to the tray", false, false, false},
+      {"always shown", true, false, false},
+      {"its own menu and double click are kept", false, true, true},
+  };
+  TvnSkinPopupMenu own;
+  for (const Case& c : cases) {
+    Frame->SetTrayIcon(nullptr);
+    Tray->SetPopupMenu(c.ownMenu ? &own : nullptr);
+    bool ownClicked = false;
+    Tray->OnDblClick = c.ownDblClick ? TNotifyEvent([&](TComponent*) { ownClicked = true; }) : TNotifyEvent();
+    Tray->SetIconVisible(true);
+    Tray->MinimizeToTray = true;
+    Frame->AlwaysShowInTray = c.alwaysShow;
+    Frame->SetTrayIcon(Tray);
+    EXPECT_EQ(Tray->IconVisible(), c.alwaysShow) << c.what;
+    EXPECT_FALSE(Tray->MinimizeToTray) << c.what;
+    EXPECT_EQ(Tray->PopupMenu(), c.ownMenu ? &own : &Frame->TrayMenu()) << c.what;
+    ASSERT_TRUE(Tray->OnDblClick) << c.what;
+    Tray->OnDblClick(Tray);
+    Pump(50);
+    EXPECT_EQ(ownClicked, c.ownDblClick) << c.what;
+  }
+  Frame->SetTrayIcon(nullptr);
+  Tray->SetPopupMenu(nullptr);
+}
+
+TEST_F(TTrayFixture, ToTheTrayAndBackByTheIconsDoubleClick) {
+  for (bool alwaysShow : {false, true}) {
+    TrayEvents.clear();
+    Frame->SetTrayIcon(nullptr);
+    Frame->AlwaysShowInTray = alwaysShow;
+    Frame->SetTrayIcon(Tray);
+    Frame->HideToTray();
+    Pump(100);
+    EXPECT_FALSE(::IsWindowVisible(Window())) << "the window is still on the screen";
+    EXPECT_TRUE(Tray->IconVisible());
+    Tray->OnDblClick(Tray);  // what a double click on the icon runs
+    Pump(100);
+    EXPECT_TRUE(::IsWindowVisible(Window()) && !::IsIconic(Window())) << "the window did not come back";
+    EXPECT_EQ(Tray->IconVisible(), alwaysShow);
+    EXPECT_EQ(TrayEvents, (std::vector<std::string>{"to tray", "from tray"}));
+  }
+}
+
+TEST_F(TTrayFixture, AFreedTrayIconIsForgottenAndAFreedFrameLetsGoOfTheIcon) {
+  Frame->SetTrayIcon(Tray);
+  Form->RemoveAndFree(Tray);
+  Tray = nullptr;
+  EXPECT_EQ(Frame->TrayIcon(), nullptr);
+  Frame->HideToTray();  // nothing to go to: nothing happens
+  Pump(50);
+  EXPECT_TRUE(::IsWindowVisible(Window()));
+  EXPECT_TRUE(TrayEvents.empty());
+
+  Tray = TComponent::Create<TvnTrayIcon>(Form.get());
+  Frame->SetTrayIcon(Tray);
+  Form->RemoveAndFree(Frame);
+  Frame = nullptr;
+  EXPECT_FALSE(Tray->OnDblClick) << "the icon would call a frame that is gone";
+  EXPECT_EQ(Tray->PopupMenu(), nullptr) << "the icon kept the frame's freed menu";
 }
 
 }  // namespace
