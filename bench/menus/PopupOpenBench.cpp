@@ -48,19 +48,8 @@ struct TBenchMenu {
     TvnMenuMetrics metrics;
     metrics.WorkAreaHeight = 1000;
     const TvnPopupSize size = MeasureWindow(Look, measured, metrics);
-    TvnPopupItems layout;
-    layout.WinItemsRect = PopupGeometry(Look, size.Width, size.Height).WinItemsRect;
-    layout.Scrolling = size.Scrolling;
-    for (std::size_t i = 0; i < measured.size(); ++i)
-      layout.Items.push_back({size.ItemHeights[i], measured[i].Separator, true, {}, true});
-    layout.LayoutItems();
     TPixelBitmap window = ComposePopupBackground(Look, size.Width, size.Height, size.Scrolling);
-    for (int i = layout.FirstVisible; i <= layout.LastShown(); ++i) {
-      const TvnMenuItemSlot& slot = layout.Items[static_cast<std::size_t>(i)];
-      const int width = slot.ItemRect.Right - slot.ItemRect.Left;
-      const TPixelBitmap piece = slot.Separator ? ComposeDividerPicture(Look, width) : ComposeItemPicture(Look, width, i == 0);
-      CopyPixels(ViewOf(piece), 0, 0, piece.Width(), piece.Height(), window.View(), slot.ItemRect.Left, slot.ItemRect.Top);
-    }
+    DrawItemPictures(Look, LayoutPopupItems(Look, size, measured), 0, window);
     return window;
   }
 };

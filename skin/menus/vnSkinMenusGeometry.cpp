@@ -241,6 +241,18 @@ int TvnPopupItems::SelectPrevious(int hot) {
   return hot;
 }
 
+TvnPopupItems LayoutPopupItems(const TvnPopupSkin& skin, const TvnPopupSize& size,
+                               std::span<const TvnMenuMeasureItem> items) {
+  TvnPopupItems layout;
+  layout.WinItemsRect = PopupGeometry(skin, size.Width, size.Height).WinItemsRect;
+  layout.Scrolling = size.Scrolling;
+  layout.Items.reserve(items.size());
+  for (std::size_t i = 0; i < items.size() && i < size.ItemHeights.size(); ++i)
+    layout.Items.push_back({size.ItemHeights[i], items[i].Separator, true, {}, true});
+  layout.LayoutItems();
+  return layout;
+}
+
 int FindAccelItem(std::span<const std::u16string> captions, unsigned key) {
   for (std::size_t i = 0; i < captions.size(); ++i)
     if (IsAccel(key, captions[i])) return static_cast<int>(i);
@@ -341,4 +353,16 @@ void MorphItemPicture(const TvnPopupSkin& skin, TPixelBitmap& normal, const TPix
   const TvnEffectBmp to(ViewOf(active));
   from.Morph(static_cast<int>(skin.Item->MorphKind), to, factor);
   normal = std::move(from).Release();
+}
+
+void DrawItemPictures(const TvnPopupSkin& skin, const TvnPopupItems& layout, int hot, TPixelBitmap& window) {
+  const int last = std::min(layout.Count() - 1, layout.LastShown());
+  for (int i = std::max(0, layout.FirstVisible); i <= last; ++i) {
+    const TvnMenuItemSlot& slot = layout.Items[static_cast<std::size_t>(i)];
+    const int width = slot.ItemRect.Right - slot.ItemRect.Left;
+    const TPixelBitmap piece =
+        slot.Separator ? ComposeDividerPicture(skin, width) : ComposeItemPicture(skin, width, i == hot);
+    CopyPixels(ViewOf(piece), 0, 0, piece.Width(), piece.Height(), window.View(), slot.ItemRect.Left,
+               slot.ItemRect.Top);
+  }
 }

@@ -120,6 +120,11 @@ public:
   int SelectPrevious(int hot);
 };
 
+// The items of a window of the given size, measured as given, laid out from the first (all
+// enabled: the caller marks the disabled ones).
+TvnPopupItems LayoutPopupItems(const TvnPopupSkin& skin, const TvnPopupSize& size,
+                               std::span<const TvnMenuMeasureItem> items);
+
 // The first caption (list order) whose "&" access key is key; -1 for none.
 int FindAccelItem(std::span<const std::u16string> captions, unsigned key);
 
@@ -154,6 +159,9 @@ TPixelBitmap ComposePopupBackground(const TvnPopupSkin& skin, int W, int H, bool
 TPixelBitmap ComposeItemPicture(const TvnPopupSkin& skin, int width, bool active);
 // A separator's picture "dividerrect" for a width; empty without an item skin.
 TPixelBitmap ComposeDividerPicture(const TvnPopupSkin& skin, int width);
+// The pictures of the items in view drawn onto the window's picture at their places, item hot
+// lit: what the skin alone gives a menu (no text, image or glyph).
+void DrawItemPictures(const TvnPopupSkin& skin, const TvnPopupItems& layout, int hot, TPixelBitmap& window);
 // normal turned toward active by factor with the item skin's morph kind.
 void MorphItemPicture(const TvnPopupSkin& skin, TPixelBitmap& normal, const TPixelBitmap& active,
                       double factor);

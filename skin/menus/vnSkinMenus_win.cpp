@@ -215,16 +215,8 @@ void TvnSkinPopupWindow::BuildItems(TMenuItem* itemA, TMenuItem* itemB, int firs
   GlyphColumnWidth = size.GlyphColumnWidth;
   ScrollLimited = size.ScrollLimited;
   Geometry = PopupGeometry(Look, WindowWidth, WindowHeight);
-  Layout = TvnPopupItems{};
-  Layout.Items.resize(Items.size());
-  for (std::size_t i = 0; i < Items.size(); ++i) {
-    Layout.Items[i].Height = size.ItemHeights[i];
-    Layout.Items[i].Separator = measure[i].Separator;
-    Layout.Items[i].Enabled = Items[i]->SourceItem->Enabled;
-  }
-  Layout.WinItemsRect = Geometry.WinItemsRect;
-  Layout.Scrolling = size.Scrolling;
-  Layout.LayoutItems();
+  Layout = LayoutPopupItems(Look, size, measure);
+  for (std::size_t i = 0; i < Items.size(); ++i) Layout.Items[i].Enabled = Items[i]->SourceItem->Enabled;
 
   SetBounds(0, 0, WindowWidth, WindowHeight);
   Handle();

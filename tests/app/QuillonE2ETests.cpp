@@ -646,8 +646,5 @@ TEST(Quillon, TheTaskbarsWindowMenuRequestOpensTheSkinnedMenu) {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  gArgs = ParseE2EArgs(argc, argv);
-  const int rc = gArgs.Program.empty() ? 2 : RUN_ALL_TESTS();
-  WriteE2EResult(gArgs, rc);
-  return rc;
+  return RunE2E(argc, argv, gArgs, [] { return RUN_ALL_TESTS(); });
 }

@@ -223,8 +223,5 @@ TEST(Gallery, MinimizeToTrayAndBackByTheIcon) {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  gArgs = ParseE2EArgs(argc, argv);
-  const int rc = gArgs.Program.empty() ? 2 : RUN_ALL_TESTS();
-  WriteE2EResult(gArgs, rc);
-  return rc;
+  return RunE2E(argc, argv, gArgs, [] { return RUN_ALL_TESTS(); });
 }

@@ -217,10 +217,16 @@ inline TE2EArgs ParseE2EArgs(int argc, char** argv) {
   return args;
 }
 
-inline void WriteE2EResult(const TE2EArgs& args, int rc) {
-  if (args.Result.empty()) return;
-  if (FILE* f = _wfopen(args.Result.c_str(), L"w")) {
-    std::fprintf(f, "%d\n", rc);
-    std::fclose(f);
-  }
+// The rest of an end-to-end test program's main, after the test framework has taken its own
+// arguments: reads the command line into args, runs the tests (runAll) when a program was
+// named, and writes the result file with their exit code.
+inline int RunE2E(int argc, char** argv, TE2EArgs& args, const std::function<int()>& runAll) {
+  args = ParseE2EArgs(argc, argv);
+  const int rc = args.Program.empty() ? 2 : runAll();
+  if (!args.Result.empty())
+    if (FILE* f = _wfopen(args.Result.c_str(), L"w")) {
+      std::fprintf(f, "%d\n", rc);
+      std::fclose(f);
+    }
+  return rc;
 }

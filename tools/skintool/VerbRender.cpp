@@ -85,19 +85,7 @@ TPixelBitmap RenderPopupItems(const TvnSkinData& data, const std::string& list, 
       static_cast<std::int64_t>(size.Width) * size.Height > BmpMaxPixels)
     SkinError("the menu is above the picture limits (" + std::to_string(size.Width) + "x" + std::to_string(size.Height) + ")");
   TPixelBitmap image = ComposePopupBackground(skin, size.Width, size.Height, size.Scrolling);
-
-  TvnPopupItems layout;
-  layout.WinItemsRect = PopupGeometry(skin, size.Width, size.Height).WinItemsRect;
-  layout.Scrolling = size.Scrolling;
-  for (std::size_t i = 0; i < measured.size(); ++i)
-    layout.Items.push_back({size.ItemHeights[i], measured[i].Separator, true, {}, true});
-  layout.LayoutItems();
-  for (int i = layout.FirstVisible; i <= layout.LastShown(); ++i) {
-    const TvnMenuItemSlot& slot = layout.Items[static_cast<std::size_t>(i)];
-    const int width = slot.ItemRect.Right - slot.ItemRect.Left;
-    const TPixelBitmap piece = slot.Separator ? ComposeDividerPicture(skin, width) : ComposeItemPicture(skin, width, i == hot);
-    CopyPixels(ViewOf(piece), 0, 0, piece.Width(), piece.Height(), image.View(), slot.ItemRect.Left, slot.ItemRect.Top);
-  }
+  DrawItemPictures(skin, LayoutPopupItems(skin, size, measured), hot, image);
   return image;
 }
 
