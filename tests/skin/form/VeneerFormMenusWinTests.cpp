@@ -8,6 +8,10 @@
 #include "skin/data/vnSkinDataResStr.h"
 #include "skin/menus/vnSkinPopupMenu_win.h"
 #include "skin/controls/vnTrayIcon_win.h"
+#include "skin/menus/vnSkinMenus_win.h"
+#include "framework/ClassRegistry.h"
+#include "framework/DescriptionReader.h"
+#include "framework/FrameworkClasses_win.h"
 
 #include <functional>
 #include <initializer_list>
@@ -477,6 +481,74 @@ TEST_F(TTrayFixture, AFreedTrayIconIsForgottenAndAFreedFrameLetsGoOfTheIcon) {
   Frame = nullptr;
   EXPECT_FALSE(Tray->OnDblClick) << "the icon would call a frame that is gone";
   EXPECT_EQ(Tray->PopupMenu(), nullptr) << "the icon kept the frame's freed menu";
+}
+
+}  // namespace
+
+// ---- a skinned popup menu from a window description -----------------------------------------
+
+namespace {
+
+// Read with its items from a description like any component, it shows through the frame's own
+// engine, with the frame in menu mode until it closes.
+TEST(SkinPopupMenuOnAFrame, ReadFromADescriptionAndShownThroughTheFramesEngine) {
+  TApplication app;
+  TClassRegistry registry;
+  RegisterFrameworkClasses(registry);
+  RegisterVeneerFormClasses(registry);
+  RegisterSkinMenuClasses(registry);
+  TForm* form = app.CreateForm<TForm>();
+  ReadDescription(
+      "object Form2: TForm\n"
+      "  object vnVeneerForm1: TvnVeneerForm\n"
+      "    MaxMenuItemsInWindow = 2\n"
+      "  end\n"
+      "  object PopupMenu1: TvnSkinPopupMenu\n"
+      "    AutoPopup = False\n"
+      "    object OpenItem: TMenuItem\n"
+      "      Caption = \"&Open\"\n"
+      "      ShortCut = \"Ctrl+O\"\n"
+      "    end\n"
+      "    object LineItem: TMenuItem\n"
+      "      Caption = \"-\"\n"
+      "    end\n"
+      "    object MoreItem: TMenuItem\n"
+      "      Caption = \"&More\"\n"
+      "      object DeeperItem: TMenuItem\n"
+      "        Caption = \"&Deeper\"\n"
+      "        Checked = True\n"
+      "      end\n"
+      "    end\n"
+      "  end\n"
+      "end\n",
+      *form, registry);
+  form->SetBounds(100, 100, 300, 200);
+  form->Show();
+  Pump(50);
+  auto* menu = dynamic_cast<TvnSkinPopupMenu*>(form->FindComponent("PopupMenu1"));
+  auto* frame = dynamic_cast<TvnVeneerForm*>(form->FindComponent("vnVeneerForm1"));
+  ASSERT_TRUE(menu && frame);
+  EXPECT_FALSE(menu->AutoPopup);
+  ASSERT_EQ(menu->Items().Count(), 3);
+  EXPECT_EQ(menu->Items().Items(0)->ShortCut, ShortCut('O', scCtrl));
+  ASSERT_EQ(menu->Items().Items(2)->Count(), 1);
+  EXPECT_TRUE(menu->Items().Items(2)->Items(0)->Checked);
+
+  menu->Popup(200, 200);
+  Pump(50);
+  TvnSkinMenu* engine = frame->SkinMenuEngine();
+  EXPECT_TRUE(frame->InPopupMenuMode());
+  ASSERT_EQ(engine->PopupWindowCount(), 1);
+  EXPECT_EQ(engine->PopupWindows(0).ItemCount(), 3);
+  EXPECT_TRUE(engine->PopupWindows(0).Scrolling()) << "the frame's limit of two items reached the engine";
+  engine->KeyDown('M');  // opens More at once
+  Pump(50);
+  EXPECT_EQ(engine->PopupWindowCount(), 2);
+  engine->KeyDown(VK_ESCAPE);
+  engine->KeyDown(VK_ESCAPE);
+  Pump(50);
+  EXPECT_FALSE(engine->MenuVisible());
+  EXPECT_FALSE(frame->InPopupMenuMode()) << "the frame stayed in menu mode after the menu closed";
 }
 
 }  // namespace
