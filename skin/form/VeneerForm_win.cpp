@@ -87,7 +87,7 @@ TvnVeneerForm::TvnVeneerForm(TComponent* owner)
 }
 
 TvnVeneerForm::~TvnVeneerForm() {
-  SetTrayIcon(nullptr);
+  ReleaseTrayIcon();
   // Open menus close first: their items call this frame.
   if (FSkinMenu) FSkinMenu->CloseAll();
   FMenuEngine = nullptr;
@@ -134,16 +134,28 @@ void TvnVeneerForm::Notification(TComponent* component, TOperation operation) {
   }
 }
 
+void TvnVeneerForm::ReleaseTrayIcon() {
+  if (!FTrayIcon) return;
+  // The icon must not call this frame any more, nor keep a menu that goes with it.
+  if (FTrayDblClickIsOurs) FTrayIcon->OnDblClick = nullptr;
+  if (FTrayIcon->PopupMenu() == FTrayMenu.get()) FTrayIcon->SetPopupMenu(nullptr);
+  RemoveFreeNotification(FTrayIcon);
+  FTrayIcon = nullptr;
+  FTrayDblClickIsOurs = false;
+}
+
 void TvnVeneerForm::SetTrayIcon(TvnTrayIcon* value) {
   if (FTrayIcon == value) return;
-  if (FTrayIcon) {
-    // The old icon must not call this frame any more, nor keep a menu that goes with it.
-    if (FTrayDblClickIsOurs) FTrayIcon->OnDblClick = nullptr;
-    if (FTrayIcon->PopupMenu() == FTrayMenu.get()) FTrayIcon->SetPopupMenu(nullptr);
-    RemoveFreeNotification(FTrayIcon);
-  }
+  ReleaseTrayIcon();
   FTrayIcon = value;
   FTrayDblClickIsOurs = false;
+  if (ComponentState().Designing) {
+    // While the window is designed, the tray button comes and goes with the tray icon.
+    TvnBorderIcons icons = FBorderIcons;
+    if (FTrayIcon) icons.Include(TvnBorderIcon::biMinimizeToTray);
+    else icons.Exclude(TvnBorderIcon::biMinimizeToTray);
+    if (!(icons == FBorderIcons)) SetBorderIcons(icons);
+  }
   if (!FTrayIcon) return;
   FreeNotification(FTrayIcon);
   if (!AlwaysShowInTray) FTrayIcon->SetIconVisible(false);

@@ -247,6 +247,7 @@ private:
   // The framework's forms have no multi-document kinds yet: never a child.
   bool MdiChild() const { return false; }
   TvnSystemMenuSetup MenuSetup() const;
+  void ReleaseTrayIcon();
   const TvnSkinData* MenusSkin() const { return FMenusSkinData ? FMenusSkinData : FSkinData; }
   // The menus' half of the message table (VeneerFormMenus_win.cpp).
   void MenuClosingCheck(UINT msg);
