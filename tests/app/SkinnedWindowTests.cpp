@@ -131,7 +131,11 @@ protected:
     ASSERT_EQ(Hit(x, y), HTOBJECT_CODE);
     Pump(80);
     ::SendMessageW(Window(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, ScreenPoint(x, y));
-    ::SendMessageW(Window(), WM_LBUTTONUP, 0, 0);
+    // Released where it was pressed (a button runs its command only when released over it),
+    // in client coordinates as the captured release comes: above the client, so y < 0.
+    POINT release{r.left + x, r.top + y};
+    ::ScreenToClient(Window(), &release);
+    ::SendMessageW(Window(), WM_LBUTTONUP, 0, MAKELPARAM(release.x, release.y));
   }
   // The frame's pixels of the capture differ from the rendering only where frame objects are
   // drawn; returns how many frame pixels differ elsewhere (and names the first).
