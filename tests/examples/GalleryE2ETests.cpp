@@ -190,6 +190,28 @@ TEST(Gallery, CheckAndRadioItemsKeepTheirState) {
   EXPECT_EQ(g.Said(), L"Chosen: Details");
 }
 
+TEST(Gallery, TheMenuClosesWithoutACommandOnAClickOutsideAltAndAnotherWindow) {
+  START_GALLERY(g);
+  const std::wstring before = g.Said();
+  // A click on the window's empty client area.
+  ASSERT_TRUE(g.OpenDemoMenu());
+  const RECT form = WindowRectOf(g.Form);
+  ClickAt(form.right - 40, form.bottom - 40);
+  EXPECT_TRUE(WaitForPopups(g.Form, 0)) << "a click outside left the menu open";
+  // Alt alone.
+  ASSERT_TRUE(g.OpenDemoMenu());
+  g.Keys({VK_MENU});
+  EXPECT_TRUE(WaitForPopups(g.Form, 0)) << "Alt left the menu open";
+  // Another window takes the activation.
+  ASSERT_TRUE(g.OpenDemoMenu());
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 80, 80, nullptr, nullptr,
+                                 nullptr, nullptr);
+  ::SetForegroundWindow(other);
+  EXPECT_TRUE(WaitForPopups(g.Form, 0)) << "the menu stayed open over another program's window";
+  ::DestroyWindow(other);
+  EXPECT_EQ(g.Said(), before) << "closing the menu ran a command";
+}
+
 TEST(Gallery, AnItemThatFreesItsOwnMenu) {
   START_GALLERY(g);
   ASSERT_TRUE(g.OpenDemoMenu());
