@@ -81,21 +81,34 @@ TEST(WindowCommands, MagneticEdgesSnapStrictlyInsideTheDistance) {
 }
 
 TEST(WindowCommands, MinimizedWindowsLineUpAlongTheBottomAndWrapUpward) {
-  const TRect area = Rect(0, 0, 600, 100);  // three 191-wide slots per row, two 45-high rows
-  std::set<std::pair<int, int>> taken;
-  auto isTaken = [&](TPoint p) { return taken.count({p.X, p.Y}) != 0; };
-  std::vector<TPoint> placed;
-  for (int i = 0; i < 7; ++i) {
-    const TPoint p = MinimizedPosition(area, 191, 45, isTaken);
-    placed.push_back(p);
-    taken.insert({p.X, p.Y});
+  // Seven 191 x 45 frames minimized one after another; the seventh finds the area full and goes
+  // back to the first slot.
+  struct Case {
+    const char* what;
+    TRect area;
+    std::vector<TPoint> placed;
+  } cases[] = {
+      {"three slots and some room per row, two rows", Rect(0, 0, 600, 100),
+       {{0, 55}, {191, 55}, {382, 55}, {0, 10}, {191, 10}, {382, 10}, {0, 55}}},
+      // Exactly three slots wide and two rows high: the last slot of each row is used.
+      {"exactly three slots by two rows", Rect(0, 0, 573, 90),
+       {{0, 45}, {191, 45}, {382, 45}, {0, 0}, {191, 0}, {382, 0}, {0, 45}}},
+  };
+  for (const Case& c : cases) {
+    std::set<std::pair<int, int>> taken;
+    auto isTaken = [&](TPoint p) { return taken.count({p.X, p.Y}) != 0; };
+    std::vector<TPoint> placed;
+    for (std::size_t i = 0; i < c.placed.size(); ++i) {
+      const TPoint p = MinimizedPosition(c.area, 191, 45, isTaken);
+      placed.push_back(p);
+      taken.insert({p.X, p.Y});
+    }
+    EXPECT_EQ(placed, c.placed) << c.what;
   }
-  const std::vector<TPoint> expected = {{0, 55},   {191, 55}, {382, 55}, {0, 10},
-                                        {191, 10}, {382, 10}, {0, 55}};
-  EXPECT_EQ(placed, expected);  // the seventh finds the screen full: back to the first slot
 
   // A frame of no width cannot walk along the row; it parks at the first slot.
-  EXPECT_EQ(MinimizedPosition(area, 0, 45, [](TPoint) { return true; }), (TPoint{0, 55}));
+  EXPECT_EQ(MinimizedPosition(Rect(0, 0, 600, 100), 0, 45, [](TPoint) { return true; }),
+            (TPoint{0, 55}));
 }
 
 TEST(WindowCommands, RollUpReturnsToTheExactHeight) {

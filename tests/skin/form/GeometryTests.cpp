@@ -207,6 +207,27 @@ TEST(FrameGeometry, SkinHitTestTable) {
   }
 }
 
+TEST(FrameGeometry, SizingCornersReachTheirHitPointsRowAndColumn) {
+  // At 385 x 392 the hit-test points are 10,10 / 375,10 / 10,382 / 375,382. A point on a corner
+  // point's column or row still sizes diagonally; one pixel further it sizes along one edge.
+  const TvnFrameSkin skin = EmbeddedFrameSkin();
+  const TvnFrameGeometry g = CalcFrameGeometry(skin, 385, 392);
+  TvnHitTestState s;
+  s.Sizeable = true;
+  struct Case {
+    TPoint p;
+    TvnHitCode code;
+  } cases[] = {
+      {{10, 1}, hcTopLeft},       {{11, 1}, hcTop},        {{1, 10}, hcTopLeft},
+      {{1, 11}, hcLeft},          {{375, 1}, hcTopRight},  {{374, 1}, hcTop},
+      {{383, 10}, hcTopRight},    {{383, 11}, hcRight},    {{10, 390}, hcBottomLeft},
+      {{11, 390}, hcBottom},      {{1, 382}, hcBottomLeft}, {{1, 381}, hcLeft},
+      {{375, 390}, hcBottomRight}, {{374, 390}, hcBottom}, {{383, 382}, hcBottomRight},
+      {{383, 381}, hcRight},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SkinHitTest(skin, g, s, c.p), c.code) << c.p.X << "," << c.p.Y;
+}
+
 TEST(FrameGeometry, SizingBandAndClientInvariantAtEverySize) {
   const TvnFrameSkin skin = EmbeddedFrameSkin();
   TvnHitTestState s;

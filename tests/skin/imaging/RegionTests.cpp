@@ -98,9 +98,19 @@ TEST(UnionOfRects, GivesDisjointBandsOverTheSamePixels) {
     EXPECT_EQ(PixelsOf(joined), pixels);
     EXPECT_EQ(area, pixels.size()) << "rectangles overlap";
   }
-  // Rows with the same runs become one band.
-  EXPECT_EQ(UnionOfRects({{0, 0, 4, 1}, {0, 1, 4, 2}, {2, 2, 6, 3}}),
-            (std::vector<TRect>{{0, 0, 4, 2}, {2, 2, 6, 3}}));
+}
+
+TEST(UnionOfRects, JoinsOnlyTouchingBandsWithTheSameRuns) {
+  struct Case {
+    const char* what;
+    std::vector<TRect> in, out;
+  } cases[] = {
+      {"rows with the same runs", {{0, 0, 4, 1}, {0, 1, 4, 2}, {2, 2, 6, 3}},
+       {{0, 0, 4, 2}, {2, 2, 6, 3}}},
+      // A transparent row between two equal bars stays out of the region.
+      {"equal bars one row apart", {{0, 0, 4, 1}, {0, 2, 4, 3}}, {{0, 0, 4, 1}, {0, 2, 4, 3}}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(UnionOfRects(c.in), c.out) << c.what;
 }
 
 TEST(ComposeMaskStrips, StripSizesAndEmptyGuards) {
@@ -168,6 +178,19 @@ TEST(FrameRegionRects, NoRegionBelowTheFixedCorners) {
   EXPECT_FALSE(FrameRegionRects(s, ShiftSkinPoints(s, 24, 20, 40, 9), ViewOf(mask), 40, 9).has_value());
   // Exactly the size of the corners still has a region.
   EXPECT_TRUE(FrameRegionRects(s, ShiftSkinPoints(s, 24, 20, 12, 10), ViewOf(mask), 12, 10).has_value());
+}
+
+TEST(FrameRegionRects, ATransparentRowStaysOpen) {
+  // An all-black mask with a white slit across row 1 of the top band: the window region keeps
+  // the slit open however wide the window is, while the rows on both sides are whole.
+  TPixelBitmap mask(24, 20);
+  for (int x = 0; x < 24; ++x) mask.SetPixel(x, 1, 0x00FFFFFF);
+  const TvnSkinPoints s = PatternMaskPoints();
+  for (int W : {24, 60}) {
+    const auto rects = FrameRegionRects(s, ShiftSkinPoints(s, 24, 20, W, 30), ViewOf(mask), W, 30);
+    ASSERT_TRUE(rects.has_value());
+    EXPECT_EQ(*rects, (std::vector<TRect>{{0, 0, W, 1}, {0, 2, W, 30}})) << "width " << W;
+  }
 }
 
 TEST(FrameRegionRects, TheScannedAreaIsTheFrameNotTheWindow) {
