@@ -149,6 +149,29 @@ TEST(Bmp, DecodesTheOtherCommonFormats) {
   }
 }
 
+TEST(Bmp, SixteenBitChannelsScaleToTheNearestEightBitValue) {
+  // 3 of 31 is 24.7, 16 of 31 is 131.6 and 32 of 63 is 129.5: rounded, not cut off.
+  struct Case {
+    const char* name;
+    Bytes file;
+    std::uint32_t first, second;  // as 0x00BBGGRR
+  };
+  const Case cases[] = {
+      {"5-5-5, red 16 green 3 blue 16, then red 3 green 16 blue 3",
+       MakeBmp(2, 1, 16, {{0x70, 0x40, 0x03, 0x0E}}), 0x841984, 0x198419},
+      {"5-6-5, red 3 green 32 blue 16, then red 16 green 32 blue 3",
+       MakeBmp(2, 1, 16, {{0x10, 0x1C, 0x03, 0x84}}, false, 3,
+               {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}),
+       0x848219, 0x198284},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TPixelBitmap b = DecodeBmp(c.file);
+    EXPECT_EQ(b.GetPixel(0, 0), c.first);
+    EXPECT_EQ(b.GetPixel(1, 0), c.second);
+  }
+}
+
 TEST(Bmp, IndexPastTheColourTableReadsAsBlack) {
   Bytes table = {0xFF, 0xFF, 0xFF, 0};
   Bytes file = MakeBmp(2, 1, 8, {{0, 7}}, false, 0, table);

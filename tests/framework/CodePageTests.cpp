@@ -26,3 +26,27 @@ TEST(CodePage, Utf8AndUtf16AgreeOutsideTheBasicPlane) {
   EXPECT_EQ(Utf16ToUtf8(w), utf8);
   EXPECT_EQ(Utf8ToUtf16("\xFF" "a"), u"\uFFFD" u"a");
 }
+
+// Expected bytes are what the Windows conversion for code page 936 produces.
+TEST(CodePage, CodePage936IsTheFullChineseCodePageWithQuestionMarksForTheRest) {
+  struct Case {
+    const char* name;
+    std::u16string text;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"unmappable then more text", u"a\u0E01b", "a?b"},
+      {"outside the basic plane: one mark per UTF-16 unit", u"a\U0001F600b", "a??b"},
+      {"not in GB2312: ling, small roman one, traditional men", u"\u3007\u2170\u5011",
+       "\xA9\x96\xA2\xA1\x82\x83"},
+      {"euro sign, a single byte", u"x\u20ACy", "x\x80y"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Utf16ToCodePage(c.text), c.bytes);
+    EXPECT_EQ(CodePageByteLength(c.text), c.bytes.size());
+    if (c.bytes.find('?') == std::string::npos) {
+      EXPECT_EQ(CodePageToUtf16(c.bytes), c.text);
+    }
+  }
+}

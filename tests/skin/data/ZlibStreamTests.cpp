@@ -105,6 +105,23 @@ TEST(ZlibStreams, OutputLimitStopsAnInflationBomb) {
   EXPECT_LE(target.Size(), 100000);
 }
 
+TEST(ZlibStreams, OutputOfExactlyTheLimitIsAcceptedAndOneByteMoreIsNot) {
+  // Limits on and off the 4,096-byte chunk the output is counted in.
+  for (std::int64_t limit : {1, 4095, 4096, 4097, 10000}) {
+    for (std::int64_t size : {limit, limit + 1}) {
+      const Bytes data = Pseudo(static_cast<std::size_t>(size), 11);
+      TMemoryStream source(Compress(data)), target;
+      const std::string message = MessageOf([&] { DecompressStream(target, source, limit); });
+      if (size == limit) {
+        EXPECT_EQ(message, "(no error)") << limit;
+        EXPECT_EQ(target.Size(), limit);
+      } else {
+        EXPECT_NE(message.find("more than " + std::to_string(limit) + " bytes"), std::string::npos) << message;
+      }
+    }
+  }
+}
+
 TEST(ZlibStreams, DecompressionStreamReadsRewindsAndSkipsForwardOnly) {
   const Bytes data = Pseudo(30000, 5);
   TMemoryStream packed(Compress(data));
