@@ -2,6 +2,7 @@
 // Drawing surfaces of the skinned frame on Win32: a DIB section with a memory DC whose pixels
 // the portable code writes directly and GDI draws text on, and the frame painter over it. Every
 // GDI object here is counted (skin/imaging/vnGdi_win.h).
+#include "skin/imaging/vnDibSurface_win.h"
 #include "skin/imaging/vnGdi_win.h"
 
 #include <windows.h>
@@ -12,33 +13,6 @@
 #ifdef TextOut
 #undef TextOut
 #endif
-
-// A top-down 24-bit DIB section selected into its own memory DC. The pixels are the project's
-// pixel format, so the portable code writes them directly; GDI draws text and glyphs on the DC.
-class TvnDibSurface {
-public:
-  TvnDibSurface(int width, int height);
-  TvnDibSurface(const TvnDibSurface&) = delete;
-  TvnDibSurface& operator=(const TvnDibSurface&) = delete;
-
-  HDC DC() const { return FDC.Get(); }
-  // The pixels; call GdiFlush (done by the painter) before reading what GDI drew.
-  TPixelView View() const { return FView; }
-  int Width() const { return FView.Width; }
-  int Height() const { return FView.Height; }
-  bool IsEmpty() const { return FView.IsEmpty(); }
-  // Copies a bitmap of ours in (same size, or the overlapping part).
-  void Assign(const TPixelBitmap& bitmap);
-  void CopyTo(TPixelBitmap& bitmap) const;
-  // Paints the whole surface at (x, y) of dc.
-  void BlitTo(HDC dc, int x, int y) const;
-
-private:
-  TvnOwnedMemoryDC FDC;
-  TvnOwnedBitmap FBitmap;
-  TvnSelection FSelected;  // the bitmap in the DC; goes out before either is deleted
-  TPixelView FView;
-};
 
 // What the Win32 painters add for the form: drawing an icon on their surface.
 class TvnWinPainter {

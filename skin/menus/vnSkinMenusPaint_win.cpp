@@ -14,72 +14,27 @@
 #include "framework/ImageList.h"
 #include "framework/ImageList_win.h"
 #include "skin/data/vnSkinDataObjects.h"
+#include "skin/imaging/vnDibSurface_win.h"
 #include "skin/imaging/vnGdi_win.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
 #include "skin/menus/vnSkinMenus_win.h"
-
-namespace {
-
-// A 24-bit top-down DIB section selected into its own memory DC: pixels the portable code
-// composes, a DC that GDI draws text and glyphs on.
-class TvnMenuSurface {
-public:
-  TvnMenuSurface(int width, int height) {
-    if (width <= 0 || height <= 0) return;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    FDC = TvnCounted<TvnOwnedMemoryDC>(::CreateCompatibleDC(nullptr));
-    FBitmap = TvnCounted<TvnOwnedBitmap>(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!FDC || !FBitmap || bits == nullptr) return;
-    FSelected.Select(FDC.Get(), FBitmap.Get());
-    ::SetBkMode(FDC.Get(), TRANSPARENT);
-    FView = {static_cast<std::uint8_t*>(bits), width, height, RowStride24(width)};
-  }
-  HDC DC() const { return FView.IsEmpty() ? nullptr : FDC.Get(); }
-  bool IsEmpty() const { return FView.IsEmpty(); }
-  // Copies a picture in at the top-left (clipped to both).
-  void Assign(const TPixelBitmap& picture) {
-    if (IsEmpty()) return;
-    ::GdiFlush();
-    const int rows = std::min(FView.Height, picture.Height());
-    const int bytes = std::min(FView.Width, picture.Width()) * 3;
-    for (int y = 0; y < rows; ++y) std::memcpy(FView.ScanLine(y), picture.ScanLine(y), static_cast<std::size_t>(bytes));
-  }
-  TPixelBitmap Pixels() const {
-    TPixelBitmap picture(FView.Width, FView.Height);
-    if (IsEmpty()) return picture;
-    ::GdiFlush();
-    for (int y = 0; y < FView.Height; ++y)
-      std::memcpy(picture.ScanLine(y), FView.ScanLine(y), static_cast<std::size_t>(FView.Width) * 3);
-    return picture;
-  }
-  void BlitTo(HDC dc, int x, int y) const {
-    if (!IsEmpty()) ::BitBlt(dc, x, y, FView.Width, FView.Height, FDC.Get(), 0, 0, SRCCOPY);
-  }
-
-private:
-  TvnOwnedMemoryDC FDC;
-  TvnOwnedBitmap FBitmap;
-  TvnSelection FSelected;  // the section in the DC; selected back out before either goes
-  TPixelView FView;
-};
 
 // While a whole window paints, its items share scratch surfaces (one per size) instead of each
 // making and freeing a bitmap and a device context: a 20-item menu paints with two.
 class TvnScratchSurfaces {
 public:
-  TvnMenuSurface& Get(int width, int height) {
+  TvnDibSurface& Get(int width, int height) {
     for (auto& s : FSurfaces)
       if (s.first.X == width && s.first.Y == height) return *s.second;
-    FSurfaces.emplace_back(TPoint{width, height}, std::make_unique<TvnMenuSurface>(width, height));
+    FSurfaces.emplace_back(TPoint{width, height}, std::make_unique<TvnDibSurface>(width, height));
     return *FSurfaces.back().second;
   }
 
 private:
-  std::vector<std::pair<TPoint, std::unique_ptr<TvnMenuSurface>>> FSurfaces;
+  std::vector<std::pair<TPoint, std::unique_ptr<TvnDibSurface>>> FSurfaces;
 };
-thread_local TvnScratchSurfaces* gScratch = nullptr;  // not owned: set during a window's paint
+
+namespace {
 
 COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
 
@@ -177,12 +132,12 @@ void TvnSkinMenuItem::MorphStep() {
   Draw(dc.Get());
 }
 
-void TvnSkinMenuItem::Draw(HDC dc) {
+void TvnSkinMenuItem::Draw(HDC dc, TvnScratchSurfaces* scratch) {
   if (!InView()) return;
   const TRect r = ItemRect();
-  std::unique_ptr<TvnMenuSurface> own;
-  if (!gScratch) own = std::make_unique<TvnMenuSurface>(r.Width(), r.Height());
-  TvnMenuSurface& surface = own ? *own : gScratch->Get(r.Width(), r.Height());
+  std::unique_ptr<TvnDibSurface> own;
+  if (!scratch) own = std::make_unique<TvnDibSurface>(r.Width(), r.Height());
+  TvnDibSurface& surface = own ? *own : scratch->Get(r.Width(), r.Height());
   HDC sdc = surface.DC();
   if (sdc == nullptr) return;
   const TMenuItem& source = *SourceItem;
@@ -228,7 +183,7 @@ void TvnSkinMenuItem::Draw(HDC dc) {
     return;
   }
   // One look of the item, text included, into surface.
-  auto compose = [&](TvnMenuSurface& into, bool active) {
+  auto compose = [&](TvnDibSurface& into, bool active) {
     into.Assign(ComposeItemPicture(look, r.Width(), active));
     HDC idc = into.DC();
     TvnSelection f(idc, CachedFont(OwnerWindow->ItemFont));
@@ -252,10 +207,12 @@ void TvnSkinMenuItem::Draw(HDC dc) {
     compose(surface, lit);
   } else {
     compose(surface, false);
-    TvnMenuSurface active(r.Width(), r.Height());
+    TvnDibSurface active(r.Width(), r.Height());
     compose(active, true);
-    TPixelBitmap normal = surface.Pixels();
-    MorphItemPicture(look, normal, active.Pixels(), MorphFactor);
+    TPixelBitmap normal(r.Width(), r.Height()), lit(r.Width(), r.Height());
+    surface.CopyTo(normal);
+    active.CopyTo(lit);
+    MorphItemPicture(look, normal, lit, MorphFactor);
     surface.Assign(normal);
   }
   surface.BlitTo(dc, r.Left, r.Top);
@@ -265,7 +222,7 @@ void TvnSkinMenuItem::Draw(HDC dc) {
 
 void TvnSkinPopupWindow::PaintWindow(HDC dc) {
   const int W = WindowWidth, H = WindowHeight;
-  TvnMenuSurface surface(W, H);
+  TvnDibSurface surface(W, H);
   HDC sdc = surface.DC();
   if (sdc == nullptr) return;
   if (Look.Skinned()) {
@@ -279,11 +236,7 @@ void TvnSkinPopupWindow::PaintWindow(HDC dc) {
   }
   const int last = std::min(ItemCount() - 1, Layout.LastShown());
   TvnScratchSurfaces scratch;
-  gScratch = &scratch;
-  struct TEnd {
-    ~TEnd() { gScratch = nullptr; }
-  } end;
-  for (int i = Layout.FirstVisible; i <= last; ++i) Items[static_cast<std::size_t>(i)]->Draw(sdc);
+  for (int i = Layout.FirstVisible; i <= last; ++i) Items[static_cast<std::size_t>(i)]->Draw(sdc, &scratch);
   DrawScrollMarkers(sdc);
   surface.BlitTo(dc, 0, 0);
 }

@@ -30,6 +30,7 @@ class TvnSkinData;
 class TvnDataSkinMenuItem;
 class TvnSkinMenu;
 class TvnSkinPopupWindow;
+class TvnScratchSurfaces;
 
 constexpr UINT_PTR vnScrollTimer = 1;
 constexpr UINT_PTR vnMouseTimer = 2;
@@ -68,7 +69,8 @@ public:
   void DeselectItem();
   void RunItem();
   // Paints the item onto dc with the item's top-left at ItemRect's.
-  void Draw(HDC dc);
+  // A whole window's paint lends its items scratch surfaces to draw through.
+  void Draw(HDC dc, TvnScratchSurfaces* scratch = nullptr);
 };
 
 class TvnSkinPopupWindow : public TWinControl {
