@@ -93,8 +93,7 @@ public:
   virtual void KeyDown(unsigned key) = 0;
   // What the keyboard routing of a menu bar asks (Left and Right move along the bar only when
   // the open menu would not take them): the number of open menu levels, and whether the
-  // selected item of the innermost one has sub-items. An engine that cannot tell answers as
-  // one level without sub-items.
-  virtual int OpenLevels() const { return MenuVisible() ? 1 : 0; }
-  virtual bool SelectedItemHasSubItems() const { return false; }
+  // selected item of the innermost one has sub-items.
+  virtual int OpenLevels() const = 0;
+  virtual bool SelectedItemHasSubItems() const = 0;
 };

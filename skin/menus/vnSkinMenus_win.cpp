@@ -528,6 +528,13 @@ void TvnSkinMenu::CloseAll() {
   if (FHostForm != nullptr) Tell(FHostForm, WM_SKINMENUCLOSED);
 }
 
+bool TvnSkinMenu::SelectedItemHasSubItems() const {
+  if (FPopupWindows.empty()) return false;
+  const TvnSkinPopupWindow& w = *FPopupWindows.back();
+  return w.HotItem >= 0 && w.HotItem < w.ItemCount() &&
+         w.Items[static_cast<std::size_t>(w.HotItem)]->HasChildren();
+}
+
 void TvnSkinMenu::KeyDown(unsigned key) {
   if (FPopupWindows.empty()) return;
   FPopupWindows.back()->ProcessKey(key);

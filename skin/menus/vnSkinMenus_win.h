@@ -186,6 +186,8 @@ public:
   bool Popup(TMenuItem& items, const TRect& anchor, bool upward, const TvnSkinData* skinData) override;
   void CloseMenu() override { CloseAll(); }
   void KeyDown(unsigned key) override;
+  int OpenLevels() const override { return PopupWindowCount(); }
+  bool SelectedItemHasSubItems() const override;
 
   // ---- used by the windows ----
   TForm* HostForm() const { return FHostForm; }

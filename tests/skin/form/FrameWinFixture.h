@@ -146,6 +146,7 @@ struct TFakeMenuEngine : TvnPopupMenuEngine {
   }
   bool MenuVisible() const override { return Visible; }
   int OpenLevels() const override { return Levels; }
+  bool SelectedItemHasSubItems() const override { return false; }
   void CloseMenu() override {
     if (!Visible) return;
     Visible = false;

@@ -120,9 +120,15 @@ TEST_F(MenuFixture, EscapeClosesOneLevelAtATime) {
   TMenuItem* b = Add(*a, "b", u"&B");
   Add(*b, "c", u"&C");
   Open();
+  // What a menu bar asks before it takes Left or Right: levels open, and whether the lit item
+  // of the innermost one opens another.
+  EXPECT_EQ(Engine->OpenLevels(), 1);
+  EXPECT_TRUE(Engine->SelectedItemHasSubItems());
   Engine->KeyDown(vkRight);
   Engine->KeyDown(vkRight);
   ASSERT_EQ(Engine->PopupWindowCount(), 3);
+  EXPECT_EQ(Engine->OpenLevels(), 3);
+  EXPECT_FALSE(Engine->SelectedItemHasSubItems()) << "C has no sub-items";
   EXPECT_TRUE(Window(1).Item(0).SubmenuOpen);
   Engine->KeyDown(vkEscape);
   EXPECT_EQ(Engine->PopupWindowCount(), 2);
