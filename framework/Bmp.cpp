@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,6 +51,28 @@ struct TChannel {
     return static_cast<std::uint8_t>((v * 255 + max / 2) / max);
   }
 };
+
+// The indexes of one source byte as they lie in memory, high bits first: eight 1-bit indexes,
+// or two 4-bit ones.
+constexpr std::array<std::uint64_t, 256> MakeBitIndexes() {
+  std::array<std::uint64_t, 256> table{};
+  for (unsigned b = 0; b < 256; ++b) {
+    std::uint8_t bytes[8] = {};
+    for (int k = 0; k < 8; ++k) bytes[k] = static_cast<std::uint8_t>((b >> (7 - k)) & 1);
+    table[b] = std::bit_cast<std::uint64_t>(bytes);
+  }
+  return table;
+}
+constexpr std::array<std::uint16_t, 256> MakeNibbleIndexes() {
+  std::array<std::uint16_t, 256> table{};
+  for (unsigned b = 0; b < 256; ++b) {
+    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(b >> 4), static_cast<std::uint8_t>(b & 15)};
+    table[b] = std::bit_cast<std::uint16_t>(bytes);
+  }
+  return table;
+}
+constexpr std::array<std::uint64_t, 256> kBitIndexes = MakeBitIndexes();
+constexpr std::array<std::uint16_t, 256> kNibbleIndexes = MakeNibbleIndexes();
 
 void PutU16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
   out[at] = static_cast<std::uint8_t>(v);
@@ -159,12 +183,34 @@ TPixelBitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t baseOffse
   // Colour table as blue-green-red triples. An index past the table has no colour of its
   // own: its entry stays black.
   std::array<std::array<std::uint8_t, 3>, 256> palette{};
+  // The same as little-endian words (blue, green, red, 0), so a pixel is one 4-byte store.
+  std::array<std::uint32_t, 256> words{};
   if (bpp <= 8) {
     const std::size_t entry = info.HeaderSize == 12 ? 3 : 4;
     const std::size_t at = FileHeaderSize + info.HeaderSize;
     for (int i = 0; i < info.PaletteSize; ++i)
       for (int c = 0; c < 3; ++c) palette[i][c] = data[at + i * entry + c];
+    for (std::size_t i = 0; i < words.size(); ++i)
+      words[i] = palette[i][0] | (palette[i][1] << 8) | (static_cast<std::uint32_t>(palette[i][2]) << 16);
   }
+  // Indexed rows: every index of a row first (1 and 4 bits unpacked), then the colours.
+  std::vector<std::uint8_t> indexes(bpp < 8 ? static_cast<std::size_t>(info.Width) + 8 : 0);
+  auto paintIndexes = [&words](const std::uint8_t* index, int count, std::uint8_t* dst) {
+    const std::uint32_t* w = words.data();
+    int x = 0;
+    // Four pixels are twelve bytes: one 8-byte and one 4-byte store.
+    for (; x + 4 <= count; x += 4, dst += 12) {
+      const std::uint32_t c2 = w[index[x + 2]];
+      const std::uint64_t first = w[index[x]] | (std::uint64_t{w[index[x + 1]]} << 24) | (std::uint64_t{c2} << 48);
+      const std::uint32_t second = (c2 >> 16) | (w[index[x + 3]] << 8);
+      std::memcpy(dst, &first, 8);
+      std::memcpy(dst + 8, &second, 4);
+    }
+    // The rest: 4-byte stores overlap the next pixel, which is written right after; the last
+    // pixel of the row takes 3 bytes so that nothing past the row is touched.
+    for (; x + 1 < count; ++x, dst += 3) std::memcpy(dst, &w[index[x]], 4);
+    if (x < count) std::memcpy(dst, &w[index[x]], 3);
+  };
 
   // Channel masks: from the header (52 bytes and up), after a 40-byte header, or the defaults.
   TChannel red, green, blue;
@@ -182,28 +228,37 @@ TPixelBitmap DecodeBmp(std::span<const std::uint8_t> data, std::size_t baseOffse
     blue = TChannel(b);
   }
 
-  TPixelBitmap bitmap(info.Width, info.Height);
+  // Every byte of every row is written below, so the memory is not zeroed first.
+  TPixelBitmap bitmap;
+  bitmap.SetSizeForOverwrite(info.Width, info.Height);
   const std::size_t stride = ((static_cast<std::size_t>(info.Width) * bpp + 31) / 32) * 4;
   const int w = info.Width;
+  const std::size_t padding = static_cast<std::size_t>(bitmap.Stride()) - 3 * static_cast<std::size_t>(w);
   // Each depth has its own row loop: a skin's pictures are decoded on every load.
   for (int row = 0; row < info.Height; ++row) {
     const std::uint8_t* src = data.data() + info.PixelOffset + stride * row;
     std::uint8_t* dst = bitmap.ScanLine(info.TopDown ? row : info.Height - 1 - row);
+    // The row's padding is black, as in a bitmap made with SetSize, so equal pictures compare equal.
+    std::fill_n(dst + 3 * static_cast<std::size_t>(w), padding, std::uint8_t{0});
     switch (bpp) {
       case 24:
         std::copy_n(src, 3 * static_cast<std::size_t>(w), dst);
         break;
       case 8:
-        for (int x = 0; x < w; ++x, dst += 3) std::copy_n(palette[src[x]].data(), 3, dst);
+        paintIndexes(src, w, dst);
         break;
       case 1:
       case 4: {
-        const int perByte = 8 / bpp;
-        const int mask = (1 << bpp) - 1;
-        for (int x = 0; x < w; ++x, dst += 3) {
-          const int index = (src[x / perByte] >> (8 - bpp * (1 + x % perByte))) & mask;
-          std::copy_n(palette[index].data(), 3, dst);
+        // Whole source bytes, high bits first, each unpacked with one store from a table; the
+        // last byte may hold indexes past the row (the buffer has room for them).
+        std::uint8_t* index = indexes.data();
+        const std::size_t bytes = (static_cast<std::size_t>(w) * bpp + 7) / 8;
+        if (bpp == 1) {
+          for (std::size_t b = 0; b < bytes; ++b) std::memcpy(index + 8 * b, &kBitIndexes[src[b]], 8);
+        } else {
+          for (std::size_t b = 0; b < bytes; ++b) std::memcpy(index + 2 * b, &kNibbleIndexes[src[b]], 2);
         }
+        paintIndexes(index, w, dst);
         break;
       }
       default:  // 16 and 32 bits, through the channel masks

@@ -25,6 +25,10 @@ public:
 // only keep a damaged or hostile file from asking for gigabytes.
 constexpr int BmpMaxDimension = 16384;
 constexpr std::int64_t BmpMaxPixels = 16 * 1024 * 1024;
+// The shortest BMP the decoder accepts: the 14-byte file header, the 12-byte core header and
+// one row of one 24-bit pixel padded to 4 bytes. A reader of several pictures in a row knows
+// from it how many the bytes at hand can hold at most.
+constexpr std::size_t BmpMinFileLength = 30;
 
 // What the headers of a BMP say about it.
 struct TBmpInfo {

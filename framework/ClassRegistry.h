@@ -26,15 +26,22 @@
 // Value setters run while the description is read, in the order written; they read the value
 // with TDescValue::As... (which report a wrong kind at the value's line and column) and may
 // throw: any exception becomes a TDescriptionError at the property's position. Event
-// properties (OnClick = Button1Click) get the root's handler as a TNotifyEvent. Link
+// properties (OnClick = Button1Click) get the root's handler: a plain notification
+// (EventProperty) takes a handler with the TNotifyEvent parameters; an event with parameters of
+// its own (TypedEventProperty, e.g. an object's name and rectangle) takes a handler with exactly
+// those parameters, or a plain one that is then called with the component as sender. A handler
+// of any other shape is an error at the event's line. Link
 // properties get the named component only after every component of the description exists,
 // in the order the links were read; a name that names no component, or one of the wrong
 // class, is an error.
 #include "framework/Component.h"
 #include "framework/Description.h"
 
+#include <any>
 #include <functional>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
 #include <string_view>
 #include <vector>
 
@@ -48,15 +55,18 @@ struct TPropertyInfo {
   std::string Name;  // "Caption", "Font.Height", "OnClick"
   TPropertyKind Kind = TPropertyKind::Value;
   std::function<void(TComponent&, const TDescValue&)> SetValue;  // Kind == Value
-  std::function<void(TComponent&, TNotifyEvent)> SetEvent;       // Kind == Event
+  // Kind == Event: takes the handler's event (a std::function in the any); returns false when
+  // the handler's parameters do not fit this event.
+  std::function<bool(TComponent&, const std::any&)> SetEvent;
   // Kind == Link: returns false when the component is not of the class the property takes.
   std::function<bool(TComponent&, TComponent*)> SetLink;
 };
 
-// A published handler of a root class: makes the event that calls it on the given root.
+// A published handler of a root class: makes the event that calls it on the given root, a
+// std::function with the handler's parameters (TNotifyEvent for a plain notification handler).
 struct THandlerInfo {
   std::string Name;
-  std::function<TNotifyEvent(TComponent& root)> Bind;
+  std::function<std::any(TComponent& root)> Bind;
 };
 
 // A field of a root class set to the component of the same name; false for a wrong class.
@@ -144,7 +154,35 @@ TPropertyInfo EventProperty(std::string name, std::function<void(T&, TNotifyEven
   TPropertyInfo p;
   p.Name = std::move(name);
   p.Kind = TPropertyKind::Event;
-  p.SetEvent = [set = std::move(set)](TComponent& c, TNotifyEvent e) { set(static_cast<T&>(c), std::move(e)); };
+  p.SetEvent = [set = std::move(set)](TComponent& c, const std::any& e) {
+    const auto* handler = std::any_cast<TNotifyEvent>(&e);
+    if (!handler) return false;
+    set(static_cast<T&>(c), *handler);
+    return true;
+  };
+  return p;
+}
+
+// An event with parameters of its own (Event is a std::function<void(...)>). A plain
+// notification handler fits too: it is called with the component as sender and the event's
+// parameters are dropped.
+template <class T, class Event>
+TPropertyInfo TypedEventProperty(std::string name, std::function<void(T&, Event)> set) {
+  TPropertyInfo p;
+  p.Name = std::move(name);
+  p.Kind = TPropertyKind::Event;
+  p.SetEvent = [set = std::move(set)](TComponent& c, const std::any& e) {
+    T& component = static_cast<T&>(c);
+    if (const auto* typed = std::any_cast<Event>(&e)) {
+      set(component, *typed);
+      return true;
+    }
+    if (const auto* plain = std::any_cast<TNotifyEvent>(&e)) {
+      set(component, Event([plain = *plain, &component](auto&&...) { plain(&component); }));
+      return true;
+    }
+    return false;
+  };
   return p;
 }
 
@@ -162,11 +200,14 @@ TPropertyInfo LinkProperty(std::string name, std::function<void(T&, Linked*)> se
   return p;
 }
 
-template <class Root>
-THandlerInfo Handler(std::string name, void (Root::*method)(TComponent*)) {
-  return {std::move(name), [method](TComponent& root) -> TNotifyEvent {
+// A handler method of the root; its parameters are those of the events it fits
+// (void Button1Click(TComponent* sender) fits every plain notification).
+template <class Root, class... Args>
+THandlerInfo Handler(std::string name, void (Root::*method)(Args...)) {
+  return {std::move(name), [method](TComponent& root) -> std::any {
             Root* r = &static_cast<Root&>(root);
-            return [r, method](TComponent* sender) { (r->*method)(sender); };
+            return std::function<void(Args...)>(
+                [r, method](Args... args) { (r->*method)(std::forward<Args>(args)...); });
           }};
 }
 

@@ -271,7 +271,7 @@ public:
 
   TDescObject Parse() {
     if (!IsKeyword("object")) Fail("expected \"object\"");
-    TDescObject root = Object();
+    TDescObject root = Object(1);
     if (FToken.Kind != TTokenKind::End) Fail("unexpected text after the last \"end\"");
     return root;
   }
@@ -288,7 +288,9 @@ private:
     return name;
   }
 
-  TDescObject Object() {
+  TDescObject Object(int depth) {
+    if (depth > DescriptionMaxDepth)
+      Fail("objects nested more than " + std::to_string(DescriptionMaxDepth) + " levels deep");
     TDescObject object;
     object.Line = FToken.Line;
     object.Column = FToken.Column;
@@ -300,7 +302,7 @@ private:
     for (;;) {
       if (FToken.Kind == TTokenKind::End) Fail("\"end\" missing for object \"" + object.Name + "\"");
       if (IsKeyword("end")) { Advance(); break; }
-      if (IsKeyword("object")) { object.Children.push_back(Object()); continue; }
+      if (IsKeyword("object")) { object.Children.push_back(Object(depth + 1)); continue; }
       if (FToken.Kind != TTokenKind::Identifier) Fail("expected a property name, \"object\" or \"end\"");
       TDescProperty prop;
       prop.Line = FToken.Line;

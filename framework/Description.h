@@ -83,6 +83,12 @@ struct TDescObject {
   std::vector<TDescObject> Children;      // in the order written
 };
 
+// How deeply objects may nest, the root counting as the first level. A window is a handful of
+// levels deep; the bound keeps a damaged or hostile description from exhausting the stack of
+// the reader, which descends once per level.
+constexpr int DescriptionMaxDepth = 64;
+
 // Parses a whole description: exactly one object, nothing after it but blanks and comments.
-// Throws TDescriptionError on the first fault.
+// Throws TDescriptionError on the first fault, also for an object nested deeper than
+// DescriptionMaxDepth (at that object's "object").
 TDescObject ParseDescription(std::string_view text);

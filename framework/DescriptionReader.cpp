@@ -73,7 +73,10 @@ private:
         const std::string& handlerName = written.Value.AsIdentifier();
         const THandlerInfo* handler = FRegistry.FindHandler(*FRootClass, handlerName);
         if (!handler) written.Value.Fail("class " + FRootClass->Name + " has no handler \"" + handlerName + "\"");
-        Guard(written, [&] { prop->SetEvent(component, handler->Bind(FRoot)); });
+        bool fits = false;
+        Guard(written, [&] { fits = prop->SetEvent(component, handler->Bind(FRoot)); });
+        if (!fits)
+          written.Value.Fail("handler \"" + handlerName + "\" does not take the parameters of " + written.Name);
         break;
       }
       case TPropertyKind::Link:

@@ -1,6 +1,7 @@
 // Arbitrary bytes as a skin description: the INI parser, every section reader, both lists and
-// every description kind reading the first section of the text. A malformed rectangle or point may
-// raise EConvertError; anything else (a crash, a sanitizer report, another exception) is a
+// every description kind reading the first section of the text. A malformed rectangle or point,
+// or a name list counting more entries than its section has lines, may raise EConvertError;
+// anything else (a crash, a sanitizer report, another exception) is a
 // finding. A description that was read must also save and read back to the same values.
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,9 @@
 // Arbitrary bytes as a skin description and a window size: the frame's geometry, object
 // layout, hit test and the objects' painting and state machines must cope with any numbers a
 // skin holds. The first four bytes give the window size and the main picture's size, the rest
-// is the description text. A malformed rectangle or point may raise EConvertError; anything
-// else (a crash, a sanitizer report) is a finding.
+// is the description text. A malformed rectangle or point, or a name list counting more entries
+// than its section has lines, may raise EConvertError; anything else (a crash, a sanitizer
+// report) is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

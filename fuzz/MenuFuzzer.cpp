@@ -4,7 +4,8 @@
 // pictures the popup descriptions may name, the menu's item count, its limit of items in a
 // window, the work area's height and the anchor; the next bytes up to a zero byte give the
 // items (a byte below 32 is a separator, else a text width); the rest is the description text.
-// A malformed rectangle or point may raise EConvertError; anything else is a finding.
+// A malformed rectangle or point, or a name list counting more entries than its section has
+// lines, may raise EConvertError; anything else is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

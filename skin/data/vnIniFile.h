@@ -9,11 +9,15 @@
 // page, both bytes of a double-byte character, compare exactly); where a name occurs twice,
 // the later one is found.
 // Values are 8-bit strings in the description's code page; nothing here converts them.
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 // A value that should be an integer is not one. Raised by the rectangle and point readers for a
@@ -33,8 +37,23 @@ struct TvnIniSection {
   std::string Name;
   std::vector<TvnIniLine> Lines;
 
-  // The value of the last line whose key equals key without regard to case, or null.
+  // The value of the last line whose key equals key without regard to case, or null. Every
+  // description reads some sixty keys of its section, and a skin may list thousands of
+  // descriptions that all read one long section: a long section is looked up through a
+  // sorted table of its key hashes instead of line by line, so reading stays in proportion
+  // to the description's size instead of its square.
   const std::string* Find(std::string_view key) const;
+  // The same with the key's FoldedKeyHash already at hand.
+  const std::string* Find(std::string_view key, std::uint32_t keyHash) const;
+
+  // The hash of each line's folded key, by line; the reader fills it as it cuts the lines, so
+  // a lookup compares one number per line and spells out only the line that matches. Lines
+  // added later (by a writer) get theirs at the next lookup.
+  mutable std::vector<std::uint32_t> KeyHashes;
+  // The lookup table of a long section: (hash of the folded key, line index), sorted; it
+  // stands for the first KeyTableLines lines and is rebuilt when lines were added since.
+  mutable std::vector<std::pair<std::uint32_t, std::uint32_t>> KeyTable;
+  mutable std::size_t KeyTableLines = 0;
 };
 
 class TvnIniFile {
@@ -73,8 +92,10 @@ class TvnIniFile {
   TvnIniSection& SectionForWriting(std::string_view name);
 
   std::vector<TvnIniSection> FSections;
-  // Lower-case section name -> index of the last section of that name.
-  std::unordered_map<std::string, std::size_t> FIndex;
+  // (FoldedKeyHash of a section name, section index), sorted: a name is found by its hash
+  // without folding a copy of it, and of equal names the last section wins.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> FIndex;
+  std::size_t IndexOf(std::string_view name) const;  // npos when missing
 };
 
 // Case folding and comparison of names: ASCII letters only; the two bytes of a double-byte
@@ -83,3 +104,30 @@ std::string LowerAscii(std::string_view text);
 bool SameTextAscii(std::string_view a, std::string_view b);
 // Drops leading and trailing bytes up to the blank (control characters and blanks).
 std::string_view TrimBlanks(std::string_view text);
+// A hash of the name as SameTextAscii compares it: names that compare equal hash equal.
+//
+// It sets bit 0x20 of every byte: an ASCII capital and its small letter differ only in that
+// bit, and the bytes of a double-byte character compare exactly, so two names that
+// SameTextAscii finds equal always hash equal (a few other pairs do too, which the comparison
+// after the hash sorts out). Eight bytes are mixed at a time. It is constexpr so that the key
+// names of the description tables are hashed when the program is compiled.
+constexpr std::uint32_t FoldedKeyHash(std::string_view key) {
+  constexpr std::uint64_t kFold = 0x2020202020202020ull;
+  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+  std::uint64_t hash = (key.size() + 1) * kMul;
+  for (std::size_t i = 0; i < key.size(); i += 8) {
+    // Up to eight bytes, the first in the lowest bits; missing bytes are 0. At run time on a
+    // little-endian machine eight whole bytes are one load.
+    std::uint64_t word = 0;
+    if (!std::is_constant_evaluated() && std::endian::native == std::endian::little &&
+        key.size() - i >= 8) {
+      std::memcpy(&word, key.data() + i, 8);
+    } else {
+      for (std::size_t k = 0; k < 8 && i + k < key.size(); ++k)
+        word |= std::uint64_t{static_cast<unsigned char>(key[i + k])} << (8 * k);
+    }
+    hash = (hash ^ (word | kFold)) * kMul;
+    hash ^= hash >> 29;
+  }
+  return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}

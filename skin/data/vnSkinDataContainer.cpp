@@ -7,7 +7,8 @@ namespace {
 // A forward-only reader over the container that knows its offset for error messages.
 class TReader {
 public:
-  explicit TReader(std::span<const std::uint8_t> bytes) : FBytes(bytes) {}
+  TReader(std::span<const std::uint8_t> bytes, std::int64_t maxPixels)
+      : FBytes(bytes), FPixelsLeft(maxPixels) {}
 
   std::size_t Offset() const { return FAt; }
   std::span<const std::uint8_t> Rest() const { return FBytes.subspan(FAt); }
@@ -23,9 +24,21 @@ public:
     Need(1, what);
     return FBytes[FAt++];
   }
+  // A picture is decoded only when its pixels still fit the container's budget, which the
+  // headers tell before anything is allocated.
   void Picture(TBmpPicture& picture, const std::string& what) {
     try {
+      const TBmpInfo info = ReadBmpInfo(Rest(), FAt);
+      const std::int64_t pixels = static_cast<std::int64_t>(info.Width) * info.Height;
+      if (pixels > FPixelsLeft)
+        throw EvnSkinError(what + ": the " + std::to_string(info.Width) + " x " +
+                           std::to_string(info.Height) + " BMP at byte offset " + std::to_string(FAt) +
+                           " passes the limit of " + std::to_string(FPixelsLeft + FPixelsUsed) +
+                           " pixels for all pictures of a skin (" + std::to_string(FPixelsUsed) +
+                           " before it)");
       FAt += picture.LoadFromBytes(Rest(), FAt);
+      FPixelsLeft -= pixels;
+      FPixelsUsed += pixels;
     } catch (const EBmpError& e) {
       throw EvnSkinError(what + ": " + e.what());
     }
@@ -47,7 +60,16 @@ private:
 
   std::span<const std::uint8_t> FBytes;
   std::size_t FAt = 0;
+  std::int64_t FPixelsLeft;
+  std::int64_t FPixelsUsed = 0;
 };
+
+void CheckDescriptionSize(std::size_t size, std::size_t offset, const TvnSkinContainerLimits& limits) {
+  if (size > limits.MaxDescriptionSize)
+    throw EvnSkinError("the description text at byte offset " + std::to_string(offset) + " has " +
+                       std::to_string(size) + " bytes, more than the " +
+                       std::to_string(limits.MaxDescriptionSize) + " a skin description may have");
+}
 
 void PutInt32(std::vector<std::uint8_t>& out, std::int32_t value) {
   const auto v = static_cast<std::uint32_t>(value);
@@ -61,9 +83,9 @@ void PutPicture(std::vector<std::uint8_t>& out, const TBmpPicture& picture) {
 
 }  // namespace
 
-TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes) {
+TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes, const TvnSkinContainerLimits& limits) {
   TvnSkinContainer c;
-  TReader r(bytes);
+  TReader r(bytes, limits.MaxPixels);
   c.Version = r.Int32("the version");
   if (c.Version > vnSkinContainerVersion) return c;
   r.FlaggedPicture(c.Picture, "main picture");
@@ -74,19 +96,36 @@ TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes) {
     r.FlaggedPicture(discarded, "first version 2 extra picture");
     r.FlaggedPicture(discarded, "second version 2 extra picture");
   }
+  const std::size_t countAt = r.Offset();
   const std::int32_t count = r.Int32("the active picture count");
-  // No reserve for count: a damaged count must not allocate; a missing picture ends the loop.
+  // Every picture takes at least BmpMinFileLength bytes, so a count the rest of the container
+  // cannot hold is refused before anything is read or reserved for it.
+  if (count > 0 && static_cast<std::size_t>(count) > r.Rest().size() / BmpMinFileLength)
+    throw EvnSkinError("the active picture count " + std::to_string(count) + " at byte offset " +
+                       std::to_string(countAt) + " is more than the " + std::to_string(r.Rest().size()) +
+                       " bytes after it can hold (a picture takes at least " +
+                       std::to_string(BmpMinFileLength) + " bytes)");
+  if (count > 0) c.ActivePictures.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i) {
     c.ActivePictures.emplace_back();
     r.Picture(c.ActivePictures.back(), "active picture " + std::to_string(i) + " of " + std::to_string(count));
   }
   c.DescriptionOffset = r.Offset();
   const auto rest = r.Rest();
-  c.Text.assign(rest.begin(), rest.end());
+  CheckDescriptionSize(rest.size(), c.DescriptionOffset, limits);
+  c.Text.assign(reinterpret_cast<const char*>(rest.data()), rest.size());  // one copy, not byte by byte
   return c;
 }
 
-std::vector<std::uint8_t> WriteSkinContainer(const TvnSkinContainer& container) {
+std::vector<std::uint8_t> WriteSkinContainer(const TvnSkinContainer& container,
+                                             const TvnSkinContainerLimits& limits) {
+  std::int64_t pixels = 0;
+  for (const TBmpPicture* p : {&container.Picture, &container.InActivePicture, &container.Mask})
+    pixels += static_cast<std::int64_t>(p->Width()) * p->Height();
+  for (const TBmpPicture& p : container.ActivePictures) pixels += static_cast<std::int64_t>(p.Width()) * p.Height();
+  if (pixels > limits.MaxPixels)
+    throw EvnSkinError("the pictures have " + std::to_string(pixels) + " pixels, more than the " +
+                       std::to_string(limits.MaxPixels) + " a skin may have");
   std::vector<std::uint8_t> out;
   PutInt32(out, vnSkinContainerVersion);
   for (const TBmpPicture* p : {&container.Picture, &container.InActivePicture, &container.Mask}) {
@@ -98,6 +137,7 @@ std::vector<std::uint8_t> WriteSkinContainer(const TvnSkinContainer& container) 
     if (p.IsEmpty()) throw EvnSkinError("an active picture is empty: the container cannot hold it");
     PutPicture(out, p);
   }
+  CheckDescriptionSize(container.Text.size(), out.size(), limits);
   out.insert(out.end(), container.Text.begin(), container.Text.end());
   return out;
 }

@@ -33,6 +33,16 @@ constexpr std::int32_t vnSkinContainerVersion = 3;
 // that a damaged or hostile block cannot exhaust memory.
 constexpr std::int64_t vnMaxUnpackedSkinSize = 64 * 1024 * 1024;
 
+// What one container may cost once read. The unpacked size alone does not bound it: a 1-bit
+// picture grows 24-fold when decoded to 24-bit pixels, and the description's reader keeps
+// about 40 bytes per line of text. Quillon's own skin has some 300,000 pixels in all and a
+// description of 32 KiB; these limits are far above any real skin and keep a hostile one to a
+// few hundred megabytes.
+struct TvnSkinContainerLimits {
+  std::int64_t MaxPixels = 4 * BmpMaxPixels;        // all pictures together (192 MiB decoded)
+  std::size_t MaxDescriptionSize = 2 * 1024 * 1024;  // bytes of description text
+};
+
 struct TvnSkinContainer {
   std::int32_t Version = vnSkinContainerVersion;
   TBmpPicture Picture;          // empty when absent
@@ -45,13 +55,19 @@ struct TvnSkinContainer {
 
 // Reads a container. A version above 3 is not an error here: the result then holds only that
 // Version, and the caller decides (the skin data stays empty, skintool refuses the skin).
-// Truncation and damaged pictures raise EvnSkinError naming the field and its byte offset.
-TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes);
+// Truncation and damaged pictures raise EvnSkinError naming the field and its byte offset, and
+// so do an active picture count larger than the bytes after it can hold (a picture takes at
+// least BmpMinFileLength bytes), pictures whose pixels together pass limits.MaxPixels and a
+// description text longer than limits.MaxDescriptionSize.
+TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes,
+                                   const TvnSkinContainerLimits& limits = {});
 
 // Writes a container at version 3: each flagged picture with flag 1 when empty, else flag 0
 // and its BMP bytes (the bytes it was read from when unchanged), then the active pictures and
-// the text as it stands.
-std::vector<std::uint8_t> WriteSkinContainer(const TvnSkinContainer& container);
+// the text as it stands. A container the reader would refuse for its limits is not written:
+// EvnSkinError.
+std::vector<std::uint8_t> WriteSkinContainer(const TvnSkinContainer& container,
+                                             const TvnSkinContainerLimits& limits = {});
 
 // Lines of a text as a line list reads them: split at CR, LF or CR LF; a last line without an
 // ending is a line, an ending at the very end adds none.

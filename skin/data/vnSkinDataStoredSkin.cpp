@@ -24,13 +24,44 @@ std::string FileNamePart(const std::string& utf8) {
   return std::string(part.begin(), part.end());
 }
 
-void LoadPicture(TBmpPicture& picture, const std::filesystem::path& folder, const std::string& name) {
-  if (name.empty()) {
+// Loads the pictures a description names, within a container's pixel budget: a description
+// may name one large picture many times, and each is checked by its headers before it is
+// decoded, so the budget is never passed even for a moment.
+class TPictureLoader {
+public:
+  TPictureLoader(std::filesystem::path folder, std::int64_t maxPixels)
+      : FFolder(std::move(folder)), FPixelsLeft(maxPixels), FMaxPixels(maxPixels) {}
+
+  void Load(TBmpPicture& picture, const std::string& name) {
     picture.Clear();
-    return;
+    if (name.empty()) return;
+    const std::filesystem::path path = FFolder / PathOfSkinName(name);
+    std::vector<std::uint8_t> bytes;
+    try {
+      bytes = ReadFileBytes(path);
+    } catch (const EStreamError&) {
+      // A picture that cannot be read is the picture loader's error, like a damaged one.
+      throw EBmpError("cannot open picture file \"" + path.generic_string() + "\"");
+    }
+    try {
+      const TBmpInfo info = ReadBmpInfo(bytes);
+      const std::int64_t pixels = static_cast<std::int64_t>(info.Width) * info.Height;
+      if (pixels > FPixelsLeft)
+        throw EvnSkinError("\"" + path.generic_string() + "\": its " + std::to_string(info.Width) + " x " +
+                           std::to_string(info.Height) + " pixels pass the limit of " +
+                           std::to_string(FMaxPixels) + " pixels for all pictures of a skin");
+      picture.LoadFromBytes(bytes);
+      FPixelsLeft -= pixels;
+    } catch (const EBmpError& e) {
+      throw EBmpError("\"" + path.generic_string() + "\": " + e.what());
+    }
   }
-  picture.LoadFromFile(folder / PathOfSkinName(name));
-}
+
+private:
+  std::filesystem::path FFolder;
+  std::int64_t FPixelsLeft;
+  std::int64_t FMaxPixels;
+};
 
 }  // namespace
 
@@ -86,8 +117,13 @@ void TvnCompressedStoredSkin::SetCompressedFileName(const std::string& value) {
 }
 
 std::optional<TvnSkinContainer> ReadSkinSource(const std::filesystem::path& path, std::string* missingSection,
-                                               bool requireSections) {
+                                               bool requireSections, const TvnSkinContainerLimits& limits) {
   const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  // Refused before it is parsed: the parsed description costs many times its text.
+  if (bytes.size() > limits.MaxDescriptionSize)
+    throw EvnSkinError("\"" + path.generic_string() + "\" has " + std::to_string(bytes.size()) +
+                       " bytes, more than the " + std::to_string(limits.MaxDescriptionSize) +
+                       " a skin description may have");
   const std::string text(bytes.begin(), bytes.end());
   const TvnIniFile ini(text);
   for (const char* section : vnRequiredSkinSections) {
@@ -96,14 +132,18 @@ std::optional<TvnSkinContainer> ReadSkinSource(const std::filesystem::path& path
       return std::nullopt;
     }
   }
-  const std::filesystem::path folder = path.parent_path();
+  TPictureLoader pictures(path.parent_path(), limits.MaxPixels);
   TvnSkinContainer c;
-  LoadPicture(c.Picture, folder, ReadTextValue(ini, "PICTURES", "picture"));
-  LoadPicture(c.InActivePicture, folder, ReadTextValue(ini, "PICTURES", "inactivepicture"));
-  LoadPicture(c.Mask, folder, ReadTextValue(ini, "PICTURES", "mask"));
+  pictures.Load(c.Picture, ReadTextValue(ini, "PICTURES", "picture"));
+  pictures.Load(c.InActivePicture, ReadTextValue(ini, "PICTURES", "inactivepicture"));
+  pictures.Load(c.Mask, ReadTextValue(ini, "PICTURES", "mask"));
   for (const std::string& name : ReadNameList(ini, "PICTURES", "activepictures")) {
     c.ActivePictures.emplace_back();
-    c.ActivePictures.back().LoadFromFile(folder / PathOfSkinName(name));
+    // An active picture without a name has no file; the container cannot hold an empty one.
+    if (name.empty())
+      throw EvnSkinError("\"" + path.generic_string() + "\": active picture " +
+                         std::to_string(c.ActivePictures.size() - 1) + " of section [PICTURES] has no name");
+    pictures.Load(c.ActivePictures.back(), name);
   }
   c.Text = JoinTextLines(SplitTextLines(text));
   return c;

@@ -79,10 +79,13 @@ inline constexpr const char* vnRequiredSkinSections[] = {"VERSION", "PICTURES", 
 // unnamed), the "activepictures" list, and the text lines each ended by CR LF. Returns nothing
 // and sets missingSection when a required section is missing. Errors name the file.
 // Without requireSections a description without them is read all the same (for tools that
-// only look at a skin).
+// only look at a skin). The container's limits hold here too: a description file longer than
+// limits.MaxDescriptionSize, or pictures whose pixels together pass limits.MaxPixels (checked
+// before each is decoded), raise EvnSkinError naming the file.
 std::optional<TvnSkinContainer> ReadSkinSource(const std::filesystem::path& path,
                                                std::string* missingSection = nullptr,
-                                               bool requireSections = true);
+                                               bool requireSections = true,
+                                               const TvnSkinContainerLimits& limits = {});
 
 // A container packed as a stored-skin block: zlib at level 9.
 std::vector<std::uint8_t> PackSkinContainer(const std::vector<std::uint8_t>& container);

@@ -42,31 +42,35 @@ void ParsePieces(std::string_view value, int* out, int count, std::string_view s
   bool exhausted = false;
   for (int i = 0; i < count; ++i) {
     // A missing piece (fewer commas than pieces) reads like an empty one.
+    // The piece runs to the next comma; only its digits count, and the number is built as
+    // they come in the same pass (the error spells the digits out).
     std::string_view piece;
+    long long number = 0;
+    bool anyDigit = false;
+    bool tooLarge = false;
     if (!exhausted) {
-      std::size_t comma = rest.find(',');
-      piece = rest.substr(0, comma);
-      if (comma == std::string_view::npos) {
+      std::size_t at = 0;
+      for (; at < rest.size() && rest[at] != ','; ++at) {
+        const char c = rest[at];
+        if (c < '0' || c > '9') continue;
+        anyDigit = true;
+        if (!tooLarge) {
+          number = number * 10 + (c - '0');
+          tooLarge = number > std::numeric_limits<int>::max();
+        }
+      }
+      piece = rest.substr(0, at);
+      if (at == rest.size()) {
         exhausted = true;
       } else {
-        rest.remove_prefix(comma + 1);
+        rest.remove_prefix(at + 1);
       }
     }
-
-    std::string digits;
-    for (char c : piece) {
-      if (c >= '0' && c <= '9') digits += c;
-    }
-    long long number = 0;
-    bool tooLarge = false;
-    for (char c : digits) {
-      number = number * 10 + (c - '0');
-      if (number > std::numeric_limits<int>::max()) {
-        tooLarge = true;
-        break;
+    if (!anyDigit || tooLarge) {
+      std::string digits;
+      for (char c : piece) {
+        if (c >= '0' && c <= '9') digits += c;
       }
-    }
-    if (digits.empty() || tooLarge) {
       std::string where;
       if (!section.empty() || !key.empty()) {
         where = " in section [" + std::string(section) + "], key \"" + std::string(key) + "\"";
@@ -220,16 +224,32 @@ std::vector<std::string> ReadNameList(const TvnIniFile& ini, std::string_view se
   return ReadNameList(ini.FindSection(section), key);
 }
 
+// A name list has exactly "count" entries, a missing key reading as the empty text, as the
+// format says. What keeps a damaged count from costing memory is where the list is written: a
+// writer puts the count and every entry on a line of its own in the section, so the count of a
+// list that was written never reaches the number of lines of its section. A count up to that
+// number of lines is read (a hand-edited list may have lost a key or two, and the section's
+// other keys leave room for that); a larger one cannot have come from a writer and raises
+// EConvertError naming the section and the key. The list thus costs at most one entry per line
+// of the description, and a key beyond the count is never read at all.
 std::vector<std::string> ReadNameList(const TvnIniSection* section, std::string_view key) {
   std::vector<std::string> names;
   if (section == nullptr) return names;
-  const std::string* countText = section->Find(std::string(key) + "count");
-  int count = countText != nullptr ? ParseIntValue(*countText).value_or(0) : 0;
+  const std::string countKey = std::string(key) + "count";
+  const std::string* countText = section->Find(countKey);
+  const int count = countText != nullptr ? ParseIntValue(*countText).value_or(0) : 0;
   if (count <= 0) return names;
-  auto values = IndexedValues(*section, count);
-  if (values.empty()) return names;
-  names.resize(static_cast<std::size_t>(values.rbegin()->first) + 1);
-  for (const auto& [index, value] : values) names[static_cast<std::size_t>(index)] = *value;
+  const std::size_t lines = section->Lines.size();
+  if (static_cast<std::size_t>(count) > lines) {
+    throw EConvertError("the list count " + std::to_string(count) + " in section [" +
+                        section->Name + "], key \"" + countKey + "\" is more than the " +
+                        std::to_string(lines) + " line" + (lines == 1 ? "" : "s") +
+                        " of the section can hold");
+  }
+  names.resize(static_cast<std::size_t>(count));
+  for (const auto& [index, value] : IndexedValues(*section, count)) {
+    names[static_cast<std::size_t>(index)] = *value;
+  }
   return names;
 }
 

@@ -14,7 +14,8 @@
 //   font style       case-sensitive search for "fsbold", "fsitalic", "fsunderline", "fsstrikeout"
 //   words            alignment, inactive effect, morph kind and command compare exactly;
 //                    an unknown word gives right, grayscale, mkdefault and cmminimizetotray
-//   name list        count under key + "count", values under "0" .. count-1
+//   name list        count under key + "count", values under "0" .. count-1; a count past
+//                    the lines of its section raises EConvertError
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,8 +51,9 @@ TvnMorphKind ReadMorphKind(const TvnIniFile& ini, std::string_view section, std:
                            TvnMorphKind defaultValue = mkDefault);
 TvnSkinCommand ReadCommand(const TvnIniFile& ini, std::string_view section, std::string_view key,
                            TvnSkinCommand defaultValue = cmDefault);
-// The values under "0" .. count-1. A key that is missing reads as the empty text; missing keys
-// at the end of the list are left out, so a huge count in a damaged file costs nothing.
+// The values under "0" .. count-1, exactly count of them; a key that is missing reads as the
+// empty text. A count larger than the number of lines of its section cannot have been written
+// with the list and raises EConvertError naming the section and the key (see the .cpp).
 std::vector<std::string> ReadNameList(const TvnIniFile& ini, std::string_view section,
                                       std::string_view key);
 std::vector<std::string> ReadNameList(const TvnIniSection* section, std::string_view key);
@@ -106,5 +108,6 @@ struct TvnSkinListEntry {
 TvnSkinListEntry ParseSkinListEntry(std::string_view entry);
 // The entries under "0" .. count-1 of the list section, in key order; "count" 0 or less (or a
 // missing section) gives none. Entries whose key is missing are left out, since they could only
-// ever be skipped; nothing here filters kinds.
+// ever be skipped; so a list costs one entry per key that is there, whatever its count says,
+// and needs no bound of its own. Nothing here filters kinds.
 std::vector<TvnSkinListEntry> ReadSkinList(const TvnIniFile& ini, std::string_view section);

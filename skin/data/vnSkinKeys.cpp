@@ -21,7 +21,7 @@ void ReadKey(const TvnIniSection* section, std::string_view sectionName, const T
     FieldOf<std::vector<std::string>>(key) = ReadNameList(section, key.Key);
     return;
   }
-  const std::string* value = section != nullptr ? section->Find(key.Key) : nullptr;
+  const std::string* value = section != nullptr ? section->Find(key.KeyName(), key.KeyHash) : nullptr;
   if (value == nullptr) {
     SetKeyDefault(key);
     return;

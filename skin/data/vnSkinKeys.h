@@ -12,9 +12,12 @@
 //     key(BoolKey("cycle", Cycle));
 //     ...
 //   }
-#include <functional>
+#include <cstdint>
+#include <functional>  // kept for the files that have always had std::function through this header
+#include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "framework/Geometry.h"
@@ -38,6 +41,18 @@ enum class TvnValueKind : std::uint8_t {
   NameList,        // std::vector<std::string>, count under key + "count", values under "0".."n-1"
 };
 
+// A key name of a table, written as a literal; its length and FoldedKeyHash are worked out
+// when the program is compiled, since every load looks up every key of every description.
+struct TvnKeyName {
+  const char* Text;
+  std::uint32_t Length;
+  std::uint32_t Hash;
+
+  template <std::size_t N>
+  consteval TvnKeyName(const char (&text)[N])  // NOLINT: converts from literals on purpose
+      : Text(text), Length(N - 1), Hash(FoldedKeyHash(std::string_view(text, N - 1))) {}
+};
+
 // One key of a table. The field's type is fixed by Kind; build entries only with the
 // functions below, which pair them correctly.
 struct TvnKeyRef {
@@ -46,51 +61,77 @@ struct TvnKeyRef {
   void* Field;
   int Default = 0;                // integer and colour defaults, enumeration defaults
   const char* DefaultText = "";  // text and name defaults
+  std::uint32_t KeyLength = 0;    // of Key
+  std::uint32_t KeyHash = 0;      // FoldedKeyHash of Key
+
+  TvnKeyRef(TvnKeyName key, TvnValueKind kind, void* field, int defaultValue = 0,
+            const char* defaultText = "")
+      : Key(key.Text), Kind(kind), Field(field), Default(defaultValue), DefaultText(defaultText),
+        KeyLength(key.Length), KeyHash(key.Hash) {}
+  std::string_view KeyName() const { return {Key, KeyLength}; }
 };
 
-using TvnKeyVisitor = std::function<void(const TvnKeyRef&)>;
+// What a key table is walked with: a borrowed reference to any callable taking a key, valid
+// for the call it is passed to. Every load walks every table, so the call is one indirect call
+// and nothing is allocated or copied.
+class TvnKeyVisitor {
+ public:
+  template <typename F>
+    requires(!std::is_same_v<std::remove_cvref_t<F>, TvnKeyVisitor> &&
+             std::is_invocable_v<F&, const TvnKeyRef&>)
+  TvnKeyVisitor(F&& f)  // NOLINT: converts from lambdas on purpose
+      : FObject(const_cast<void*>(static_cast<const void*>(std::addressof(f)))),
+        FCall([](void* object, const TvnKeyRef& key) {
+          (*static_cast<std::remove_reference_t<F>*>(object))(key);
+        }) {}
+  void operator()(const TvnKeyRef& key) const { FCall(FObject, key); }
 
-inline TvnKeyRef IntKey(const char* key, int& field, int defaultValue = 0) {
+ private:
+  void* FObject;  // not owned
+  void (*FCall)(void*, const TvnKeyRef&);
+};
+
+inline TvnKeyRef IntKey(TvnKeyName key, int& field, int defaultValue = 0) {
   return {key, TvnValueKind::Integer, &field, defaultValue};
 }
-inline TvnKeyRef ColorKey(const char* key, TColor& field, TColor defaultValue = 0) {
+inline TvnKeyRef ColorKey(TvnKeyName key, TColor& field, TColor defaultValue = 0) {
   return {key, TvnValueKind::Color, &field, defaultValue};
 }
-inline TvnKeyRef TextKey(const char* key, std::string& field, const char* defaultValue = "") {
+inline TvnKeyRef TextKey(TvnKeyName key, std::string& field, const char* defaultValue = "") {
   return {key, TvnValueKind::Text, &field, 0, defaultValue};
 }
-inline TvnKeyRef NameKey(const char* key, std::string& field, const char* defaultValue = "") {
+inline TvnKeyRef NameKey(TvnKeyName key, std::string& field, const char* defaultValue = "") {
   return {key, TvnValueKind::Name, &field, 0, defaultValue};
 }
-inline TvnKeyRef BoolKey(const char* key, bool& field) {
+inline TvnKeyRef BoolKey(TvnKeyName key, bool& field) {
   return {key, TvnValueKind::Boolean, &field};
 }
-inline TvnKeyRef RectKey(const char* key, TRect& field) {
+inline TvnKeyRef RectKey(TvnKeyName key, TRect& field) {
   return {key, TvnValueKind::Rect, &field};
 }
-inline TvnKeyRef PointKey(const char* key, TPoint& field) {
+inline TvnKeyRef PointKey(TvnKeyName key, TPoint& field) {
   return {key, TvnValueKind::Point, &field};
 }
-inline TvnKeyRef FontStyleKey(const char* key, TFontStyles& field) {
+inline TvnKeyRef FontStyleKey(TvnKeyName key, TFontStyles& field) {
   return {key, TvnValueKind::FontStyle, &field};
 }
-inline TvnKeyRef AlignmentKey(const char* key, TvnAlignment& field,
+inline TvnKeyRef AlignmentKey(TvnKeyName key, TvnAlignment& field,
                               TvnAlignment defaultValue = taCenter) {
   return {key, TvnValueKind::Alignment, &field, defaultValue};
 }
-inline TvnKeyRef InActiveEffectKey(const char* key, TvnInActiveEffect& field,
+inline TvnKeyRef InActiveEffectKey(TvnKeyName key, TvnInActiveEffect& field,
                                    TvnInActiveEffect defaultValue = ieBrightness) {
   return {key, TvnValueKind::InActiveEffect, &field, defaultValue};
 }
-inline TvnKeyRef MorphKindKey(const char* key, TvnMorphKind& field,
+inline TvnKeyRef MorphKindKey(TvnKeyName key, TvnMorphKind& field,
                               TvnMorphKind defaultValue = mkDefault) {
   return {key, TvnValueKind::MorphKind, &field, defaultValue};
 }
-inline TvnKeyRef CommandKey(const char* key, TvnSkinCommand& field,
+inline TvnKeyRef CommandKey(TvnKeyName key, TvnSkinCommand& field,
                             TvnSkinCommand defaultValue = cmDefault) {
   return {key, TvnValueKind::Command, &field, defaultValue};
 }
-inline TvnKeyRef NameListKey(const char* key, std::vector<std::string>& field) {
+inline TvnKeyRef NameListKey(TvnKeyName key, std::vector<std::string>& field) {
   return {key, TvnValueKind::NameList, &field};
 }
 

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -90,7 +91,9 @@ struct TDecompressionStream::TState {
   TStream* Source = nullptr;  // not owned
   std::int64_t SourceStart = 0;
   z_stream Z{};
-  std::array<Bytef, vnZlibBufferSize> Buffer{};
+  // Input in large pieces: every return from inflate costs a copy of its output into zlib's
+  // window, so a small input buffer makes inflating a skin much slower than zlib alone.
+  std::array<Bytef, 64 * 1024> Buffer;  // filled before it is read
   std::int64_t Produced = 0;
   std::int64_t Consumed = 0;
   bool Ended = false;
@@ -185,10 +188,43 @@ void CompressStream(TStream& source, TStream& target) {
   z.Finish();
 }
 
+namespace {
+
+// A memory stream that the output is appended to is sized once for a generous ratio before
+// inflating, so that it does not grow and move step by step as the output arrives (on a skin
+// load that cost more than the inflate itself); what is left over is cut off at the end,
+// also when the inflate fails.
+class TOutputRoom {
+public:
+  TOutputRoom(TStream& target, TStream& source, std::int64_t maxOutput)
+      : FMemory(dynamic_cast<TMemoryStream*>(&target)) {
+    auto* packed = dynamic_cast<TMemoryStream*>(&source);
+    if (!FMemory || !packed || FMemory->Position() != FMemory->Size()) {
+      FMemory = nullptr;
+      return;
+    }
+    const std::int64_t guess = std::min<std::int64_t>(packed->Size() * 16, maxOutput);
+    FMemory->SetSize(static_cast<std::size_t>(FMemory->Size() + guess));
+  }
+  ~TOutputRoom() {
+    if (FMemory) FMemory->SetSize(static_cast<std::size_t>(FMemory->Position()));
+  }
+  TOutputRoom(const TOutputRoom&) = delete;
+  TOutputRoom& operator=(const TOutputRoom&) = delete;
+
+private:
+  TMemoryStream* FMemory;  // not owned; null when the target is not a memory stream at its end
+};
+
+}  // namespace
+
 void DecompressStream(TStream& target, TStream& source, std::int64_t maxOutput) {
   source.SetPosition(0);
   TDecompressionStream z(source);
-  std::array<std::uint8_t, vnZlibBufferSize> chunk;
+  const TOutputRoom room(target, source, maxOutput);
+  // Output in pieces as large as zlib's window: each return from inflate costs a call and a
+  // copy of that output into the window.
+  std::array<std::uint8_t, 32 * 1024> chunk;
   std::int64_t total = 0;
   for (;;) {
     const std::size_t n = z.Read(chunk.data(), chunk.size());

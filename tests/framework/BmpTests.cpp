@@ -100,6 +100,24 @@ TEST(Bmp, IndexedEncodingsRoundTripThroughTheirPalette) {
   }
 }
 
+// 1- and 4-bit rows are unpacked a whole source byte at a time: rows ending just before, on
+// and after a byte boundary (and every row padding) decode to their pixels and nothing more,
+// also into memory that held something else just before.
+TEST(Bmp, PackedRowsDecodeAtEveryByteBoundary) {
+  const std::vector<std::uint32_t> palette{0x000000, 0xFFFFFF, 0x0000FF, 0x123456};
+  for (int bpp : {1, 4}) {
+    for (int w : {1, 2, 3, 4, 7, 8, 9}) {
+      const int colours = bpp == 1 ? 2 : 4;
+      TPixelBitmap expected(w, 3);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < w; ++x) expected.SetPixel(x, y, palette[(x + 3 * y) % colours]);
+      const Bytes file = EncodeBmp(expected, bpp, std::span(palette).first(colours));
+      { TPixelBitmap dirty(w, 3); dirty.Fill(0xFFFFFF); }
+      EXPECT_EQ(DecodeBmp(file), expected) << bpp << " bpp, width " << w;
+    }
+  }
+}
+
 TEST(Bmp, IndexedEncodingTakesTheNearestPaletteColour) {
   TPixelBitmap b(2, 1);
   b.SetPixel(0, 0, 0x101010);  // near black
@@ -220,6 +238,41 @@ TEST(Bmp, DamagedFilesGiveErrorsThatSayWhatAndWhere) {
     SCOPED_TRACE(c.name);
     EXPECT_NE(ErrorOf(c.file, 100).find(c.expected), std::string::npos) << ErrorOf(c.file, 100);
   }
+}
+
+TEST(Bmp, SizesAreAcceptedExactlyUpToTheirLimits) {
+  // 1 bit per pixel keeps the files small: 16384 x 1024 is 2 MiB.
+  const Bytes table = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
+  auto oneBit = [&](int w, int h) { return MakeBmp(w, h, 1, std::vector<Bytes>(h), false, 0, table); };
+  Bytes smallest = MakeBmp(1, 1, 24, {{1, 2, 3}}, false, 0, {}, 12);
+  struct Case {
+    const char* name;
+    Bytes file;
+    const char* expected;  // a piece of the message, or "" when the headers are accepted
+  };
+  const Case cases[] = {
+      {"widest", oneBit(BmpMaxDimension, 1), ""},
+      {"one column wider", oneBit(BmpMaxDimension + 1, 1), "unacceptable dimensions 16385 x 1"},
+      {"tallest", oneBit(1, BmpMaxDimension), ""},
+      {"one row taller", oneBit(1, BmpMaxDimension + 1), "unacceptable dimensions 1 x 16385"},
+      {"most pixels", oneBit(BmpMaxDimension, BmpMaxPixels / BmpMaxDimension), ""},
+      {"one row more", oneBit(BmpMaxDimension, BmpMaxPixels / BmpMaxDimension + 1), "unacceptable dimensions 16384 x 1025"},
+      {"shortest file", smallest, ""},
+      {"one byte short", Bytes(smallest.begin(), smallest.end() - 1), "truncated: the image claims 30 bytes but only 29 remain"},
+  };
+  EXPECT_EQ(smallest.size(), BmpMinFileLength);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string message;
+    try {
+      ReadBmpInfo(c.file);
+    } catch (const EBmpError& e) {
+      message = e.what();
+    }
+    if (*c.expected == '\0') EXPECT_EQ(message, "");
+    else EXPECT_NE(message.find(c.expected), std::string::npos) << message;
+  }
+  EXPECT_EQ(DecodeBmp(smallest).GetPixel(0, 0), 0x010203u);
 }
 
 TEST(Bmp, PictureKeepsItsBytesAndTellsItsLength) {

@@ -126,6 +126,35 @@ TEST(Description, MalformedTextNamesLineAndColumn) {
   }
 }
 
+// Objects nested one per line, the root on line 1.
+std::string Nested(int depth) {
+  std::string text;
+  for (int i = 0; i < depth; ++i) text += "object O" + std::to_string(i) + ": T\n";
+  for (int i = 0; i < depth; ++i) text += "end\n";
+  return text;
+}
+
+// Nesting up to the bound reads; one level more is refused at that object's line, and so is a
+// hostile depth that would otherwise exhaust the stack.
+TEST(Description, NestingDepthIsBounded) {
+  struct Case { int depth; int failsAtLine; } cases[] = {
+      {DescriptionMaxDepth, 0}, {DescriptionMaxDepth + 1, DescriptionMaxDepth + 1},
+      {1000000, DescriptionMaxDepth + 1},
+  };
+  for (const auto& c : cases) {
+    try {
+      TDescObject o = ParseDescription(Nested(c.depth));
+      EXPECT_EQ(c.failsAtLine, 0) << "no error at depth " << c.depth;
+      int levels = 1;
+      for (const TDescObject* p = &o; !p->Children.empty(); p = &p->Children[0]) ++levels;
+      EXPECT_EQ(levels, c.depth);
+    } catch (const TDescriptionError& e) {
+      EXPECT_EQ(e.Line(), c.failsAtLine) << "depth " << c.depth << ": " << e.what();
+      EXPECT_NE(std::string(e.what()).find("nested more than " + std::to_string(DescriptionMaxDepth) + " levels"), std::string::npos) << e.what();
+    }
+  }
+}
+
 TEST(Description, ValueOfTheWrongKindNamesItsPosition) {
   TDescValue v = ValueOf("\"text\"");
   try {
@@ -149,6 +178,7 @@ public:
   std::string Text;
   std::vector<std::uint8_t> Bytes;
   TNotifyEvent OnPoke;
+  std::function<void(int& size)> OnMeasure;
   TThing* Partner = nullptr;  // not owned
   TComponent* Parent = nullptr;  // not owned
   std::vector<std::string>* Log = nullptr;
@@ -169,6 +199,7 @@ public:
   TThing* First = nullptr;  // not owned
   std::vector<std::string> Calls;
   void Poked(TComponent* sender) { Calls.push_back("poked by " + sender->Name()); }
+  void Measured(int& size) { size = 42; }
 };
 
 std::vector<std::string>* gLog = nullptr;
@@ -184,6 +215,8 @@ TClassRegistry MakeRegistry() {
         t.Number = v.AsInteger();
       }),
       EventProperty<TThing>("OnPoke", [](TThing& t, TNotifyEvent e) { t.OnPoke = std::move(e); }),
+      TypedEventProperty<TThing, std::function<void(int&)>>(
+          "OnMeasure", [](TThing& t, std::function<void(int&)> e) { t.OnMeasure = std::move(e); }),
       LinkProperty<TThing, TThing>("Partner", [](TThing& t, TThing* p) {
         if (t.Log) t.Log->push_back("link " + t.Name() + " -> " + p->Name() + (p->Number ? " (set)" : ""));
         t.Partner = p;
@@ -197,7 +230,7 @@ TClassRegistry MakeRegistry() {
   };
   r.Register(std::move(thing));
   r.Register(ComponentClass<TOtherThing>("TOtherThing"));
-  r.Register(RootClass<TRootThing>("TRootThing", "TThing", {Handler<TRootThing>("Poked", &TRootThing::Poked)},
+  r.Register(RootClass<TRootThing>("TRootThing", "TThing", {Handler<TRootThing>("Poked", &TRootThing::Poked), Handler<TRootThing>("Measured", &TRootThing::Measured)},
                                    {Field<TRootThing, TThing>("First", &TRootThing::First)}));
   return r;
 }
@@ -214,6 +247,7 @@ TEST(DescriptionReader, BuildsLinksAfterAllExistInReadOrderThenLoads) {
       "  object First: TThing\n"
       "    Partner = Second\n"      // names a component read later
       "    OnPoke = Poked\n"
+      "    OnMeasure = Measured\n"
       "    Sub.Text = \"文本\"\n"
       "    object Inner: TThing\n"
       "      Partner = Root\n"
@@ -244,6 +278,10 @@ TEST(DescriptionReader, BuildsLinksAfterAllExistInReadOrderThenLoads) {
   ASSERT_TRUE(first->OnPoke);
   first->OnPoke(first);
   EXPECT_EQ(root.Calls, std::vector<std::string>{"poked by First"});
+  int size = 0;
+  ASSERT_TRUE(first->OnMeasure);
+  first->OnMeasure(size);
+  EXPECT_EQ(size, 42);
   // Links in read order, each after every plain property was set; then Loaded, root first.
   EXPECT_EQ(log, (std::vector<std::string>{"link First -> Second (set)", "link Inner -> Root (set)", "loaded Root",
                                            "loaded First", "loaded Inner", "loaded Second"}));
@@ -261,6 +299,7 @@ TEST(DescriptionReader, FaultsNameTheLine) {
       {"object R: TRootThing\n  Positive = -1\nend", 2, "must be positive"},
       {"object R: TRootThing\n  OnPoke = Missing\nend", 2, "no handler \"Missing\""},
       {"object R: TRootThing\n  OnPoke = 3\nend", 2, "expected an identifier"},
+      {"object R: TRootThing\n\n  OnPoke = Measured\nend", 3, "\"Measured\" does not take the parameters of OnPoke"},
       {"object R: TRootThing\n  object A: TThing\n\n    Partner = Ghost\n  end\nend", 4, "no component named \"Ghost\""},
       {"object R: TRootThing\n  object A: TThing\n    Partner = B\n  end\n  object B: TOtherThing end\nend", 3, "not of the class"},
       {"object R: TRootThing\n  object A: TThing end\n  object A: TThing end\nend", 3, "second component named \"A\""},

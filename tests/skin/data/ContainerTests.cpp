@@ -150,14 +150,78 @@ TEST(SkinContainer, DamagedContainersNameTheFieldAndOffset) {
       {"picture cut", truncatedPicture, "main picture: BMP at byte offset 7: truncated: the image claims 102 bytes but only 25 remain"},
       {"no inactive flag", onePicture, "inactive picture flag needs 1 bytes at byte offset " + std::to_string(onePicture.size())},
       {"absurd width", absurd, "main picture: BMP at byte offset 23: unacceptable dimensions 2147483647 x 4"},
-      {"count without pictures", countTooLarge, "active picture 1 of 2147483647: BMP at byte offset " +
-                                                    std::to_string(11 + p.FileBytes().size())},
+      {"count without pictures", countTooLarge, "the active picture count 2147483647 at byte offset 7 is more than the " +
+                                                    std::to_string(p.FileBytes().size()) + " bytes after it can hold"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string message = ErrorOf(c.bytes);
     EXPECT_NE(message.find(c.expected), std::string::npos) << message;
   }
+}
+
+// The smallest BMP there is: core header, 1 x 1 at 24 bits per pixel, 30 bytes.
+Bytes SmallestBmp() {
+  Bytes b = {'B', 'M', 30, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 1, 0, 1, 0, 1, 0, 24, 0, 9, 9, 9, 0};
+  return b;
+}
+
+// Three empty flags, the count, count_pictures copies of the smallest BMP, then the text.
+Bytes WithActivePictures(std::int32_t count, int pictures, const std::string& text = {}) {
+  Bytes b;
+  Put32(b, 3);
+  b.insert(b.end(), {1, 1, 1});
+  Put32(b, count);
+  for (int i = 0; i < pictures; ++i) Append(b, SmallestBmp());
+  Append(b, Bytes(text.begin(), text.end()));
+  return b;
+}
+
+std::string ErrorWithin(const Bytes& b, const TvnSkinContainerLimits& limits) {
+  try {
+    ReadSkinContainer(b, limits);
+  } catch (const EvnSkinError& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+TEST(SkinContainer, LimitsHoldExactlyAtTheirSize) {
+  const TvnSkinContainerLimits defaults;
+  TvnSkinContainer c;
+  c.Picture = PictureOf(7, 5, 24, 0x336699);              // 35 pixels
+  c.ActivePictures = {PictureOf(3, 3, 8, 0x123456)};      // 9 more
+  c.Text = "[VERSION]\r\n";
+  const Bytes two = WriteSkinContainer(c);
+  const std::string activeAt = std::to_string(two.size() - c.Text.size() - c.ActivePictures[0].FileBytes().size());
+  struct Case {
+    const char* name;
+    Bytes bytes;
+    TvnSkinContainerLimits limits;
+    std::string expected;  // a piece of the message, or "(no error)"
+  };
+  const Case cases[] = {
+      {"three pictures in 90 bytes", WithActivePictures(3, 3), defaults, "(no error)"},
+      {"a fourth would need 30 more", WithActivePictures(4, 3), defaults,
+       "the active picture count 4 at byte offset 7 is more than the 90 bytes after it can hold"},
+      {"pixels exactly at the limit", two, {44, defaults.MaxDescriptionSize}, "(no error)"},
+      {"one pixel past the limit", two, {43, defaults.MaxDescriptionSize},
+       "active picture 0 of 1: the 3 x 3 BMP at byte offset " + activeAt +
+           " passes the limit of 43 pixels for all pictures of a skin (35 before it)"},
+      {"description exactly at the limit", WithActivePictures(0, 0, std::string(defaults.MaxDescriptionSize, ';')),
+       defaults, "(no error)"},
+      {"description one byte longer", WithActivePictures(0, 0, std::string(defaults.MaxDescriptionSize + 1, ';')),
+       defaults, "the description text at byte offset 11 has 2097153 bytes, more than the 2097152"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const std::string message = ErrorWithin(k.bytes, k.limits);
+    EXPECT_NE(message.find(k.expected), std::string::npos) << message;
+  }
+  // What the reader would refuse is not written either.
+  EXPECT_THROW(WriteSkinContainer(c, {43, defaults.MaxDescriptionSize}), EvnSkinError);
+  EXPECT_THROW(WriteSkinContainer(c, {44, c.Text.size() - 1}), EvnSkinError);
+  EXPECT_NO_THROW(WriteSkinContainer(c, {44, c.Text.size()}));
 }
 
 TEST(SkinContainer, TextLinesSplitLikeALineList) {

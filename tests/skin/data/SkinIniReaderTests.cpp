@@ -220,13 +220,34 @@ TEST(NameListReader, ReadsCountThenNumberedKeys) {
       {"[p]\nactivepicturescount=2\n1=b.bmp\n0=a.bmp\n2=c.bmp\n", {"a.bmp", "b.bmp"}},
       {"[p]\nACTIVEPICTURESCOUNT=$2\n0=a\n1=\n", {"a", ""}},
       {"[p]\nactivepicturescount=3\n0=a\n2=c\n", {"a", "", "c"}},
-      {"[p]\nactivepicturescount=3\n0=a\n00=x\n+1=y\n", {"a"}},
+      {"[p]\nactivepicturescount=3\n0=a\n00=x\n+1=y\n", {"a", "", ""}},
       {"[p]\nactivepicturescount=1\n0=a\n0=b\n", {"b"}},
-      // A damaged count costs nothing: missing keys at the end are left out.
-      {"[p]\nactivepicturescount=2147483647\n0=a\n", {"a"}},
+      // The count is exactly the section's number of lines: the largest count accepted.
+      {"[p]\nactivepicturescount=2\n1=b\n", {"", "b"}},
+      {"[p]\nmask=m.bmp\nactivepicturescount=3\n200000000=x\n", {"", "", ""}},
   };
   for (const NameListCase& c : cases) {
     EXPECT_EQ(ReadNameList(TvnIniFile(c.Text), "p", "activepictures"), c.Expected) << c.Text;
+  }
+}
+
+TEST(NameListReader, CountPastTheLinesOfItsSectionIsAnError) {
+  const std::pair<const char*, const char*> cases[] = {
+      // One more than the section's lines: the first count refused.
+      {"[PICTURES]\nactivepicturescount=3\n1=b\n",
+       "the list count 3 in section [PICTURES], key \"activepicturescount\" is more than the 2 "
+       "lines of the section can hold"},
+      {"[PICTURES]\nactivepicturescount=2147483647\n200000000=a.bmp\n",
+       "the list count 2147483647 in section [PICTURES]"},
+  };
+  for (const auto& [text, expected] : cases) {
+    std::string message = "(no error)";
+    try {
+      ReadNameList(TvnIniFile(text), "pictures", "activepictures");
+    } catch (const EConvertError& e) {
+      message = e.what();
+    }
+    EXPECT_NE(message.find(expected), std::string::npos) << message;
   }
 }
 

@@ -97,6 +97,44 @@ TEST(StoredSkin, UnreadablePictureRaisesAndKeepsTheOldBlock) {
   EXPECT_EQ(skin.CompressedData(), before);
 }
 
+TEST(StoredSkin, SkinFileLimitsHoldExactlyAtTheirSize) {
+  TTempFolder folder("stored-limits");
+  const auto ini = WriteSmallSkin(folder.Path());
+  const TvnSkinContainerLimits defaults;
+  const TvnSkinContainer c = *ReadSkinSource(ini);
+  std::int64_t pixels = 0;
+  for (const TBmpPicture* p : {&c.Picture, &c.InActivePicture, &c.Mask, &c.ActivePictures[0], &c.ActivePictures[1]})
+    pixels += static_cast<std::int64_t>(p->Width()) * p->Height();
+  const std::size_t size = SmallSkinText().size();
+
+  std::string text = SmallSkinText();
+  text.replace(text.find("activepicturescount=2"), 21, "activepicturescount=3");
+  const auto unnamed = folder.Path() / "unnamed.ini";
+  WriteText(unnamed, text);
+
+  struct Case {
+    const char* name;
+    std::filesystem::path file;
+    TvnSkinContainerLimits limits;
+    std::string expected;  // a piece of the message, or "(no error)"
+  };
+  const Case cases[] = {
+      {"pixels exactly at the limit", ini, {pixels, defaults.MaxDescriptionSize}, "(no error)"},
+      // b.bmp (7 x 3) is the last picture read: it is the one that no longer fits.
+      {"one pixel past the limit", ini, {pixels - 1, defaults.MaxDescriptionSize},
+       "b.bmp\": its 7 x 3 pixels pass the limit of " + std::to_string(pixels - 1)},
+      {"description one byte longer", ini, {pixels, size - 1},
+       "skin.ini\" has " + std::to_string(size) + " bytes, more than the " + std::to_string(size - 1)},
+      {"an active picture without a name", unnamed, defaults,
+       "unnamed.ini\": active picture 2 of section [PICTURES] has no name"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const std::string message = MessageOf([&] { ReadSkinSource(k.file, nullptr, true, k.limits); });
+    EXPECT_NE(message.find(k.expected), std::string::npos) << message;
+  }
+}
+
 TEST(StoredSkin, CompressedFileGivesItsBlock) {
   TTempFolder folder("stored-compressed");
   const Bytes block = PackSkinContainer({3, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0});
