@@ -1,7 +1,7 @@
 // Skin imaging beside memcpy of the same bytes: the frame strips of the embedded skin at two
-// window sizes, the frame region (mask strips, runs, union) at the same sizes, and four
-// effects on a 1920 x 40 strip. Each benchmark measures its floor in the same run and reports
-// both and their ratio as counters (x_memcpy: how many times the floor's time it takes).
+// window sizes, the frame region (mask strips, runs, union) at the same sizes, and every
+// effect and morph on a 1920 x 40 strip. Each benchmark measures its floor in the same run and
+// reports both and their ratio as counters (x_memcpy: how many times the floor's time it takes).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -181,6 +181,32 @@ void BM_CenterWipeTo(benchmark::State& state) {
   EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp& o) { p.CenterWipeTo(o, 0.4); });
 }
 
+// The other inactive effects and morphs, with the amounts and a coefficient the frame uses.
+void BM_Darken(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp&) { p.Darken(0.3); });
+}
+void BM_InvertColors(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp&) { p.InvertColors(); });
+}
+void BM_AddRandomNoise(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp&) { p.AddRandomNoise(50); });
+}
+void BM_DiagonalBlur(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp&) { p.DiagonalBlur(1); });
+}
+void BM_LeftWipeTo(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp& o) { p.LeftWipeTo(o, 0.4); });
+}
+void BM_RightWipeTo(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp& o) { p.RightWipeTo(o, 0.4); });
+}
+void BM_SlideInFromLeft(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp& o) { p.SlideInFromLeft(o, 0.4); });
+}
+void BM_PushInFromLeft(benchmark::State& state) {
+  EffectBenchmark(state, [](TvnEffectBmp& p, const TvnEffectBmp& o) { p.PushInFromLeft(o, 0.4); });
+}
+
 }  // namespace
 
 BENCHMARK(BM_ComposeFrameStrips)->Args({385, 392})->Args({3840, 2160});
@@ -189,4 +215,12 @@ BENCHMARK(BM_Lighten);
 BENCHMARK(BM_ToGray);
 BENCHMARK(BM_BlendTo);
 BENCHMARK(BM_CenterWipeTo);
+BENCHMARK(BM_Darken);
+BENCHMARK(BM_InvertColors);
+BENCHMARK(BM_AddRandomNoise);
+BENCHMARK(BM_DiagonalBlur);
+BENCHMARK(BM_LeftWipeTo);
+BENCHMARK(BM_RightWipeTo);
+BENCHMARK(BM_SlideInFromLeft);
+BENCHMARK(BM_PushInFromLeft);
 BENCHMARK_MAIN();

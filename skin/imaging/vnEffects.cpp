@@ -1,7 +1,10 @@
-// Index: rounding and clamping; construction and rows; effects (Lighten, Darken, ToGray,
-// AddRandomNoise, DiagonalBlur, InvertColors); morphs (BlendTo, CenterWipeTo, LeftWipeTo,
-// RightWipeTo, SlideInFromLeft, SlideInFromRight, PushInFromLeft); dispatch by skin value.
+// Index: helpers (kf clamping, runs over all channels, wipe weights); construction and rows;
+// effects (Lighten, Darken, ToGray, AddRandomNoise, DiagonalBlur, InvertColors); morphs (BlendTo,
+// CenterWipeTo, LeftWipeTo, RightWipeTo, SlideInFromLeft, SlideInFromRight, PushInFromLeft);
+// dispatch by skin value. The pixel loops themselves are in vnEffectsRows.
 #include "skin/imaging/vnEffects.h"
+
+#include "skin/imaging/vnEffectsRows.h"
 
 #include <algorithm>
 #include <array>
@@ -11,21 +14,7 @@
 
 namespace {
 
-// Rounds to the nearest integer, ties to even, without a function call: adding and removing
-// 1.5 x 2^52 leaves the nearest integer under the default rounding mode (|v| < 2^51). Both
-// steps are separate assignments so that excess precision (x87) is rounded away.
-inline double RoundEven(double v) {
-  const double magic = 6755399441055744.0;
-  const double t = v + magic;
-  return t - magic;
-}
-
-inline std::uint8_t Clamp255(double rounded) {
-  return rounded <= 0 ? 0 : rounded >= 255 ? 255 : static_cast<std::uint8_t>(rounded);
-}
-
-// R(v), clamped.
-inline std::uint8_t RoundClamp(double v) { return Clamp255(RoundEven(v)); }
+using namespace vnEffectRows;
 
 // kf and amounts outside 0..1 count as the nearer end (NaN as 0).
 inline double Unit(double v) { return v > 0 ? (v < 1 ? v : 1) : 0; }
@@ -33,15 +22,32 @@ inline double Unit(double v) { return v > 0 ? (v < 1 ? v : 1) : 0; }
 // R(W * kf) for kf in 0..1.
 inline int RoundedPart(int whole, double kf) { return static_cast<int>(RoundEven(whole * kf)); }
 
-using TTable = std::array<std::uint8_t, 256>;
-
-// Applies a per-channel table to every channel of every pixel.
-void ApplyTable(TPixelBitmap& bitmap, const TTable& table) {
-  const int bytes = bitmap.Width() * 3;
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    std::uint8_t* p = bitmap.ScanLine(y);
-    for (int i = 0; i < bytes; ++i) p[i] = table[p[i]];
+// Runs work(offset, count) over the channels of every row. When rows are padded, the whole
+// block is done in one run (narrow strips would otherwise go a few bytes at a time) and the
+// padding bytes are put back afterwards, so that only pixels change.
+template <class Work>
+void OverAllChannels(TPixelBitmap& bitmap, Work work) {
+  const std::size_t stride = static_cast<std::size_t>(bitmap.Stride());
+  const std::size_t bytes = static_cast<std::size_t>(bitmap.Width()) * 3;
+  const int h = bitmap.Height();
+  if (h <= 0 || bytes == 0) return;
+  const std::size_t pad = stride - bytes;
+  std::uint8_t* base = bitmap.ScanLine(0);
+  if (pad == 0) {
+    work(std::size_t{0}, stride * static_cast<std::size_t>(h));
+    return;
   }
+  std::vector<std::uint8_t> padding(pad * static_cast<std::size_t>(h));
+  auto padOf = [&](int y) { return base + stride * static_cast<std::size_t>(y) + bytes; };
+  auto keptOf = [&](int y) { return padding.data() + pad * static_cast<std::size_t>(y); };
+  for (int y = 0; y < h; ++y) std::memcpy(keptOf(y), padOf(y), pad);
+  work(std::size_t{0}, stride * static_cast<std::size_t>(h - 1) + bytes);
+  for (int y = 0; y < h; ++y) std::memcpy(padOf(y), keptOf(y), pad);
+}
+
+void ApplyMap(TPixelBitmap& bitmap, const TByteMap& map) {
+  std::uint8_t* base = bitmap.IsEmpty() ? nullptr : bitmap.ScanLine(0);
+  OverAllChannels(bitmap, [&](std::size_t at, std::size_t count) { MapBytes(base + at, count, map); });
 }
 
 // The weights m, growing by step after each of count columns (or rows) and capped at 1, as a
@@ -57,12 +63,23 @@ std::vector<double> Weights(int count, double step) {
   return w;
 }
 
-// One pixel: each channel becomes R(m * S + (1 - m) * O), clamped.
-inline void Mix(std::uint8_t* s, const std::uint8_t* o, double m, double n) {
-  s[0] = RoundClamp(m * s[0] + n * o[0]);
-  s[1] = RoundClamp(m * s[1] + n * o[1]);
-  s[2] = RoundClamp(m * s[2] + n * o[2]);
-}
+// Per-channel weights for a run of columns: column first + j takes weight w[j] (m) and 1 - w[j]
+// (n) on its three channels.
+struct TChannelWeights {
+  std::vector<double> M, N;
+  void Columns(const std::vector<double>& w, bool reversed) {
+    const std::size_t count = w.size();
+    M.resize(count * 3);
+    N.resize(count * 3);
+    for (std::size_t j = 0; j < count; ++j) {
+      const double m = w[reversed ? count - 1 - j : j];
+      for (std::size_t c = 0; c < 3; ++c) {
+        M[j * 3 + c] = m;
+        N[j * 3 + c] = 1 - m;
+      }
+    }
+  }
+};
 
 }  // namespace
 
@@ -103,88 +120,54 @@ void TvnEffectBmp::FlipRowsInto(TvnEffectBmp& other) const {
 
 void TvnEffectBmp::Lighten(double amount) {
   const double x = Unit(amount);
-  TTable table;
-  for (int s = 0; s < 256; ++s) table[s] = RoundClamp((1 - x) * s + 255 * x);
-  ApplyTable(FBitmap, table);
+  ApplyMap(FBitmap, MakeByteMap(1 - x, 255 * x));
 }
 
 void TvnEffectBmp::Darken(double amount) {
   const double x = Unit(amount);
-  TTable table;
-  for (int s = 0; s < 256; ++s) table[s] = RoundClamp((1 - x) * s);
-  ApplyTable(FBitmap, table);
-}
-
-// The grey of n hundredths (n = 30 red + 59 green + 11 blue, 0 .. 25500), rounded exactly with
-// ties to even, so that a true tie (a value ending in .5) goes to the even neighbour on every
-// platform.
-const std::array<std::uint8_t, 25501>& GreyOfHundredths() {
-  static const std::array<std::uint8_t, 25501> table = [] {
-    std::array<std::uint8_t, 25501> t{};
-    for (int n = 0; n <= 25500; ++n) {
-      const int q = n / 100, rest = n % 100;
-      t[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(q + ((rest > 50 || (rest == 50 && (q & 1))) ? 1 : 0));
-    }
-    return t;
-  }();
-  return table;
+  ApplyMap(FBitmap, MakeByteMap(1 - x, 0));
 }
 
 void TvnEffectBmp::ToGray() {
-  // g = R(0.3 red + 0.59 green + 0.11 blue), from the exact weighted sum in hundredths.
-  const std::array<std::uint8_t, 25501>& grey = GreyOfHundredths();
-  for (int y = 0; y < Height(); ++y) {
-    std::uint8_t* p = FBitmap.ScanLine(y);
-    for (int x = 0; x < Width(); ++x, p += 3)
-      p[0] = p[1] = p[2] = grey[static_cast<std::size_t>(11 * p[0] + 59 * p[1] + 30 * p[2])];
-  }
+  for (int y = 0; y < Height(); ++y) GrayPixels(FBitmap.ScanLine(y), Width());
 }
 
 void TvnEffectBmp::InvertColors() {
-  TTable table;
-  for (int s = 0; s < 256; ++s) table[s] = static_cast<std::uint8_t>(255 - s);
-  ApplyTable(FBitmap, table);
+  static const TByteMap invert = InvertMap();
+  ApplyMap(FBitmap, invert);
 }
 
 void TvnEffectBmp::AddRandomNoise(int amount) {
   if (amount <= 0) return;
   // A small xorshift generator per thread, seeded once; the picture need not be reproducible.
+  // Each 64-bit draw gives two pixels their offsets, 32 bits each.
   thread_local std::uint64_t state = std::random_device{}() | (std::uint64_t{std::random_device{}()} << 32) | 1;
   const int half = amount / 2;
+  std::vector<int> offsets(static_cast<std::size_t>(Width()) + 1);
   for (int y = 0; y < Height(); ++y) {
-    std::uint8_t* p = FBitmap.ScanLine(y);
-    for (int x = 0; x < Width(); ++x, p += 3) {
+    for (int x = 0; x < Width(); x += 2) {
       state ^= state >> 12;
       state ^= state << 25;
       state ^= state >> 27;
-      const std::uint64_t draw = (state * 0x2545F4914F6CDD1DULL) >> 32;  // uniform 32 bits
-      const int r = static_cast<int>((draw * static_cast<std::uint64_t>(amount)) >> 32) - half;
-      for (int c = 0; c < 3; ++c) {
-        const int v = p[c] + r;
-        p[c] = static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
-      }
+      const std::uint64_t draw = state * 0x2545F4914F6CDD1DULL;
+      const std::uint64_t a = static_cast<std::uint64_t>(amount);
+      offsets[static_cast<std::size_t>(x)] = static_cast<int>(((draw >> 32) * a) >> 32) - half;
+      offsets[static_cast<std::size_t>(x) + 1] = static_cast<int>(((draw & 0xFFFFFFFFu) * a) >> 32) - half;
     }
+    AddOffsets(FBitmap.ScanLine(y), Width(), offsets.data());
   }
 }
 
 void TvnEffectBmp::DiagonalBlur(int distance) {
   if (distance <= 0) return;
   const std::int64_t a = distance;
-  const int w = Width(), h = Height();
-  // In place: rows above (and pixels to the left) are already blurred when they are read.
+  const int h = Height();
+  // In place: rows above are already blurred when they are read (and in the top and bottom
+  // rows, which read themselves, the pixels to the left too).
   for (int y = 0; y < h; ++y) {
     const int upper = y - a < 0 ? y : static_cast<int>(y - a);
     const int lower = y + a >= h ? y : static_cast<int>(y + a);
-    const std::uint8_t* up = FBitmap.ScanLine(upper);
-    const std::uint8_t* down = FBitmap.ScanLine(lower);
-    std::uint8_t* row = FBitmap.ScanLine(y);
-    for (int x = 0; x < w; ++x) {
-      const int left = (x - a < 0 ? x : static_cast<int>(x - a)) * 3;
-      const int right = (x + a >= w ? x : static_cast<int>(x + a)) * 3;
-      for (int c = 0; c < 3; ++c)
-        row[x * 3 + c] = static_cast<std::uint8_t>(
-            (up[left + c] + down[left + c] + up[right + c] + down[right + c]) / 4);
-    }
+    BlurRow(FBitmap.ScanLine(y), FBitmap.ScanLine(upper), FBitmap.ScanLine(lower), Width(), a);
   }
 }
 
@@ -203,34 +186,14 @@ void TvnEffectBmp::ApplyInactiveEffect(int effect) {
 // ---- Morphs -------------------------------------------------------------------------------
 
 void TvnEffectBmp::BlendTo(const TvnEffectBmp& other, double kf) {
-  if (!SameSize(other)) return;
-  kf = Unit(kf);
-  // (1 - kf) * S and kf * O for every channel value; each channel is then one addition.
-  std::array<double, 256> self{}, theirs{};
-  for (int v = 0; v < 256; ++v) {
-    self[v] = (1 - kf) * v;
-    theirs[v] = kf * v;
-  }
-  const int bytes = Width() * 3;
-  const long long channels = static_cast<long long>(bytes) * Height();
-  if (channels <= 65536) {
-    for (int y = 0; y < Height(); ++y) {
-      std::uint8_t* s = FBitmap.ScanLine(y);
-      const std::uint8_t* o = other.FBitmap.ScanLine(y);
-      for (int i = 0; i < bytes; ++i) s[i] = RoundClamp(self[s[i]] + theirs[o[i]]);
-    }
-    return;
-  }
-  // A large picture: every result for every pair of channel values once, then one look-up
-  // per channel (the same sums, so the same results).
-  std::vector<std::uint8_t> table(65536);
-  for (int a = 0; a < 256; ++a)
-    for (int b = 0; b < 256; ++b) table[static_cast<std::size_t>(a << 8 | b)] = RoundClamp(self[a] + theirs[b]);
-  for (int y = 0; y < Height(); ++y) {
-    std::uint8_t* s = FBitmap.ScanLine(y);
-    const std::uint8_t* o = other.FBitmap.ScanLine(y);
-    for (int i = 0; i < bytes; ++i) s[i] = table[static_cast<std::size_t>(s[i] << 8 | o[i])];
-  }
+  if (!SameSize(other) || FBitmap.IsEmpty()) return;
+  // The fixed-point form is checked once per kf over every pair of channel values; a small
+  // picture only uses it when that check has already been made.
+  const std::size_t channels = static_cast<std::size_t>(Width()) * 3 * static_cast<std::size_t>(Height());
+  const TBlend blend = MakeBlend(Unit(kf), channels >= 16384);
+  std::uint8_t* s = FBitmap.ScanLine(0);
+  const std::uint8_t* o = other.FBitmap.ScanLine(0);
+  OverAllChannels(FBitmap, [&](std::size_t at, std::size_t count) { BlendBytes(s + at, o + at, count, blend); });
 }
 
 void TvnEffectBmp::CenterWipeTo(const TvnEffectBmp& other, double kf) {
@@ -247,14 +210,16 @@ void TvnEffectBmp::CenterWipeColumns(const TvnEffectBmp& other, double kf) {
   const double f = k == 0 ? 1.0 : 1.0 / k;
   const int lo = std::max(W / 2 - b / 2, 0);
   const int hi = std::min(W / 2 + b / 2, W - 1);
-  const std::vector<double> down = Weights(lo + 1, f);   // columns lo, lo - 1, ..., 0
-  const std::vector<double> up = Weights(W - hi, f);     // columns hi, hi + 1, ..., W - 1
+  TChannelWeights down, up;
+  down.Columns(Weights(lo + 1, f), true);  // columns 0 .. lo (weights from column lo down)
+  up.Columns(Weights(W - hi, f), false);   // columns hi .. W - 1
+  const std::size_t downBytes = down.M.size(), upBytes = up.M.size();
   for (int y = 0; y < Height(); ++y) {
     std::uint8_t* s = FBitmap.ScanLine(y);
     const std::uint8_t* o = other.FBitmap.ScanLine(y);
     std::memcpy(s + lo * 3, o + lo * 3, static_cast<std::size_t>(hi - lo + 1) * 3);
-    for (int i = 0; i <= lo; ++i) Mix(s + (lo - i) * 3, o + (lo - i) * 3, down[i], 1 - down[i]);
-    for (int i = 0; hi + i < W; ++i) Mix(s + (hi + i) * 3, o + (hi + i) * 3, up[i], 1 - up[i]);
+    MixBytes(s, o, down.M.data(), down.N.data(), downBytes);
+    MixBytes(s + hi * 3, o + hi * 3, up.M.data(), up.N.data(), upBytes);
   }
 }
 
@@ -267,12 +232,7 @@ void TvnEffectBmp::CenterWipeRows(const TvnEffectBmp& other, double kf) {
   const int lo = std::max(H / 2 - b / 2, 0);
   const int hi = std::min(H / 2 + b / 2, H - 1);
   for (int y = lo; y <= hi; ++y) std::memcpy(FBitmap.ScanLine(y), other.FBitmap.ScanLine(y), bytes);
-  auto mixRow = [&](int y, double m) {
-    std::uint8_t* s = FBitmap.ScanLine(y);
-    const std::uint8_t* o = other.FBitmap.ScanLine(y);
-    const double n = 1 - m;
-    for (std::size_t i = 0; i < bytes; ++i) s[i] = RoundClamp(m * s[i] + n * o[i]);
-  };
+  auto mixRow = [&](int y, double m) { MixBytes(FBitmap.ScanLine(y), other.FBitmap.ScanLine(y), m, 1 - m, bytes); };
   const std::vector<double> down = Weights(lo + 1, f), up = Weights(H - hi, f);
   for (int i = 0; i <= lo; ++i) mixRow(lo - i, down[i]);
   for (int i = 0; hi + i < H; ++i) mixRow(hi + i, up[i]);
@@ -282,24 +242,20 @@ void TvnEffectBmp::LeftWipeTo(const TvnEffectBmp& other, double kf) {
   if (!SameSize(other) || FBitmap.IsEmpty()) return;
   const int W = Width();
   const int a = std::min(std::max(RoundedPart(W, Unit(kf)), 1), W - 1);
-  const std::vector<double> d = Weights(a + 1, a > 0 ? 1.0 / a : 1.0);  // columns 0 .. a
-  for (int y = 0; y < Height(); ++y) {
-    std::uint8_t* s = FBitmap.ScanLine(y);
-    const std::uint8_t* o = other.FBitmap.ScanLine(y);
-    for (int x = 0; x <= a; ++x) Mix(s + x * 3, o + x * 3, d[x], 1 - d[x]);
-  }
+  TChannelWeights d;
+  d.Columns(Weights(a + 1, a > 0 ? 1.0 / a : 1.0), false);  // columns 0 .. a
+  for (int y = 0; y < Height(); ++y)
+    MixBytes(FBitmap.ScanLine(y), other.FBitmap.ScanLine(y), d.M.data(), d.N.data(), d.M.size());
 }
 
 void TvnEffectBmp::RightWipeTo(const TvnEffectBmp& other, double kf) {
   if (!SameSize(other) || FBitmap.IsEmpty()) return;
   const int W = Width();
   const int a = std::min(std::max(W - RoundedPart(W, Unit(kf)), 0), W - 1);
-  const std::vector<double> d = Weights(W - a, W - a <= 0 ? 1.0 : 1.0 / (W - a));  // W-1 .. a
-  for (int y = 0; y < Height(); ++y) {
-    std::uint8_t* s = FBitmap.ScanLine(y);
-    const std::uint8_t* o = other.FBitmap.ScanLine(y);
-    for (int i = 0; W - 1 - i >= a; ++i) Mix(s + (W - 1 - i) * 3, o + (W - 1 - i) * 3, d[i], 1 - d[i]);
-  }
+  TChannelWeights d;
+  d.Columns(Weights(W - a, W - a <= 0 ? 1.0 : 1.0 / (W - a)), true);  // columns a .. W - 1, from W - 1 down
+  for (int y = 0; y < Height(); ++y)
+    MixBytes(FBitmap.ScanLine(y) + a * 3, other.FBitmap.ScanLine(y) + a * 3, d.M.data(), d.N.data(), d.M.size());
 }
 
 void TvnEffectBmp::SlideInFromLeft(const TvnEffectBmp& other, double kf) {

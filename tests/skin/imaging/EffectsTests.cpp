@@ -277,8 +277,9 @@ TEST(Morphs, BlendOfALargePictureMatchesTheFormula) {
   TvnEffectBmp b(200, 120), o(200, 120);
   for (int y = 0; y < 120; ++y)
     for (int x = 0; x < 200; ++x) {
-      b.WritePixel(x, y, static_cast<std::uint32_t>((x * 37 + y * 11) * 0x010203) & 0xFFFFFF);
-      o.WritePixel(x, y, static_cast<std::uint32_t>((x * 13 + y * 71) * 0x030102) & 0xFFFFFF);
+      // Unsigned products: the same colours, without overflowing an int.
+      b.WritePixel(x, y, static_cast<std::uint32_t>(x * 37 + y * 11) * 0x010203u & 0xFFFFFF);
+      o.WritePixel(x, y, static_cast<std::uint32_t>(x * 13 + y * 71) * 0x030102u & 0xFFFFFF);
     }
   for (double kf : {0.5, 0.3, 0.8}) {
     TvnEffectBmp blended = b;

@@ -1,0 +1,562 @@
+// Index: channel maps (Lighten, Darken, InvertColors); blending (BlendTo); mixing with weights
+// (the wipes); grey. Each with its plain form first, then the 16-bytes-at-a-time form.
+#include "skin/imaging/vnEffectsRows.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#if defined(__SSE2__) || defined(__x86_64__) || defined(_M_X64)
+#define VN_EFFECTS_SSE2 1
+#include <emmintrin.h>
+#if defined(__GNUC__)
+#include <tmmintrin.h>
+#endif
+#endif
+
+namespace vnEffectRows {
+
+#if VN_EFFECTS_SSE2
+namespace {
+
+// An 8.8 fixed-point value F that already holds the half for rounding (16 bits, wrapping as
+// the vector registers do) made an integer: F div 256, rounding half up; with even, a tie
+// that went up to an odd integer (F = odd x 256 exactly: the fraction was 128 over an even
+// integer part) goes back down by one, which rounds half to even.
+inline std::uint8_t RoundFixed(std::uint16_t f, bool even) {
+  const bool tie = even && (f & 0x1FF) == 0x100;
+  return static_cast<std::uint8_t>(static_cast<std::uint16_t>(f - (tie ? 1 : 0)) >> 8);
+}
+
+// What the vector unit computes for S x mul / 65536 in 8.8: the high half of (S << 8) x mul.
+inline std::uint16_t MulHigh(int s, std::uint16_t mul) {
+  return static_cast<std::uint16_t>((static_cast<std::uint32_t>(s << 8) * mul) >> 16);
+}
+
+// The few fixed-point coefficients near c (c x 65536 rounded down and up, within 16 bits).
+int Candidates(double c, std::uint16_t out[2]) {
+  const double scaled = c * 65536.0;
+  if (!(scaled >= 0) || scaled > 65535.0 + 1) return 0;
+  const double lo = std::floor(scaled);
+  int n = 0;
+  if (lo <= 65535) out[n++] = static_cast<std::uint16_t>(lo);
+  if (lo + 1 <= 65535 && lo != scaled) out[n++] = static_cast<std::uint16_t>(lo + 1);
+  return n;
+}
+
+// Half up first: it takes fewer steps per vector.
+constexpr bool kRoundings[2] = {false, true};
+
+}  // namespace
+#endif
+
+// ---- Channel maps ---------------------------------------------------------------------------
+
+TByteMap MakeByteMap(double c, double d) {
+  TByteMap map;
+  for (int s = 0; s < 256; ++s) map.Table[static_cast<std::size_t>(s)] = RoundClamp(c * s + d);
+#if VN_EFFECTS_SSE2
+  std::uint16_t muls[2];
+  const int mulCount = Candidates(c, muls);
+  const double addScaled = d * 256.0 + 128;
+  if (!(addScaled >= 0) || addScaled > 65535) return map;
+  const std::uint16_t adds[2] = {static_cast<std::uint16_t>(std::floor(addScaled)),
+                                 static_cast<std::uint16_t>(std::min(std::ceil(addScaled), 65535.0))};
+  for (int mi = 0; mi < mulCount; ++mi)
+    for (std::uint16_t add : adds)
+      for (bool even : kRoundings) {
+        TByteMap fixed = map;
+        int s = 0;
+        for (; s < 256; ++s) {
+          const int want = map.Table[static_cast<std::size_t>(s)];
+          const int got = RoundFixed(static_cast<std::uint16_t>(MulHigh(s, muls[mi]) + add), even);
+          if (got == want) continue;
+          if (fixed.ExceptCount == 4 || (want != got + 1 && want != got - 1)) break;
+          fixed.ExceptValue[static_cast<std::size_t>(fixed.ExceptCount)] = static_cast<std::uint8_t>(s);
+          fixed.ExceptUp[static_cast<std::size_t>(fixed.ExceptCount++)] = want > got;
+        }
+        if (s == 256) {
+          fixed.Fixed = true;
+          fixed.Mul = muls[mi];
+          fixed.Add = add;
+          fixed.Even = even;
+          return fixed;
+        }
+      }
+#endif
+  return map;
+}
+
+TByteMap InvertMap() {
+  TByteMap map;
+  for (int s = 0; s < 256; ++s) map.Table[static_cast<std::size_t>(s)] = static_cast<std::uint8_t>(255 - s);
+  map.Invert = true;
+  return map;
+}
+
+void MapBytesPlain(std::uint8_t* p, std::size_t count, const TByteMap& map) {
+  const std::uint8_t* table = map.Table.data();
+  for (std::size_t i = 0; i < count; ++i) p[i] = table[p[i]];
+}
+
+#if VN_EFFECTS_SSE2
+namespace {
+// RoundFixed on eight words.
+template <bool Even>
+inline __m128i RoundWords(__m128i f) {
+  if constexpr (Even) {
+    const __m128i tie = _mm_cmpeq_epi16(_mm_and_si128(f, _mm_set1_epi16(0x1FF)), _mm_set1_epi16(0x100));
+    f = _mm_add_epi16(f, tie);  // a tie's mask is all ones: minus one
+  }
+  return _mm_srli_epi16(f, 8);
+}
+
+template <bool Even, int Exceptions>
+std::size_t MapFixed(std::uint8_t* p, std::size_t count, const TByteMap& map) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i mul = _mm_set1_epi16(static_cast<short>(map.Mul));
+  const __m128i add = _mm_set1_epi16(static_cast<short>(map.Add));
+  __m128i except[4], delta[4];
+  for (std::size_t e = 0; e < 4; ++e) {
+    except[e] = _mm_set1_epi8(static_cast<char>(map.ExceptValue[e]));
+    delta[e] = _mm_set1_epi8(static_cast<char>(map.ExceptUp[e] ? 1 : -1));
+  }
+  std::size_t i = 0;
+  for (; i + 16 <= count; i += 16) {
+    __m128i* at = reinterpret_cast<__m128i*>(p + i);
+    const __m128i v = _mm_loadu_si128(at);
+    // Unpacking with zero below puts S in the high byte of each word: S x 256.
+    const __m128i lo = _mm_add_epi16(_mm_mulhi_epu16(_mm_unpacklo_epi8(zero, v), mul), add);
+    const __m128i hi = _mm_add_epi16(_mm_mulhi_epu16(_mm_unpackhi_epi8(zero, v), mul), add);
+    __m128i r = _mm_packus_epi16(RoundWords<Even>(lo), RoundWords<Even>(hi));
+    for (int e = 0; e < Exceptions; ++e)  // where S is an exception, its one up or down
+      r = _mm_add_epi8(r, _mm_and_si128(_mm_cmpeq_epi8(v, except[e]), delta[e]));
+    _mm_storeu_si128(at, r);
+  }
+  return i;
+}
+
+template <bool Even>
+std::size_t MapFixed(std::uint8_t* p, std::size_t count, const TByteMap& map) {
+  switch (map.ExceptCount) {
+    case 0: return MapFixed<Even, 0>(p, count, map);
+    case 1: return MapFixed<Even, 1>(p, count, map);
+    case 2: return MapFixed<Even, 2>(p, count, map);
+    case 3: return MapFixed<Even, 3>(p, count, map);
+    default: return MapFixed<Even, 4>(p, count, map);
+  }
+}
+}  // namespace
+#endif
+
+void MapBytes(std::uint8_t* p, std::size_t count, const TByteMap& map) {
+#if VN_EFFECTS_SSE2
+  std::size_t i = 0;
+  if (map.Invert) {
+    const __m128i ones = _mm_set1_epi8(-1);
+    for (; i + 16 <= count; i += 16) {
+      __m128i* at = reinterpret_cast<__m128i*>(p + i);
+      _mm_storeu_si128(at, _mm_xor_si128(_mm_loadu_si128(at), ones));
+    }
+  } else if (map.Fixed) {
+    i = map.Even ? MapFixed<true>(p, count, map) : MapFixed<false>(p, count, map);
+  }
+  MapBytesPlain(p + i, count - i, map);
+#else
+  MapBytesPlain(p, count, map);
+#endif
+}
+
+// ---- Blending -------------------------------------------------------------------------------
+
+namespace {
+
+// The blend as the plain form computes it: (1 - kf) x S and kf x O, added, rounded, clamped.
+struct TBlendSums {
+  explicit TBlendSums(double kf) {
+    for (int v = 0; v < 256; ++v) {
+      Self[static_cast<std::size_t>(v)] = (1 - kf) * v;
+      Theirs[static_cast<std::size_t>(v)] = kf * v;
+    }
+  }
+  std::uint8_t operator()(int s, int o) const {
+    return RoundClamp(Self[static_cast<std::size_t>(s)] + Theirs[static_cast<std::size_t>(o)]);
+  }
+  std::array<double, 256> Self, Theirs;
+};
+
+#if VN_EFFECTS_SSE2
+// Looks for an 8.8 form that gives the plain result for all 65,536 pairs.
+TBlend CheckedBlend(double kf) {
+  TBlend blend;
+  blend.Kf = kf;
+  const TBlendSums sums(kf);
+  std::uint16_t mulS[2], mulO[2];
+  const int nS = Candidates(1 - kf, mulS), nO = Candidates(kf, mulO);
+  for (int a = 0; a < nS; ++a)
+    for (int b = 0; b < nO; ++b)
+      for (std::uint16_t add : {std::uint16_t{129}, std::uint16_t{128}})
+        for (bool even : kRoundings) {
+          bool same = true;
+          for (int s = 0; s < 256 && same; ++s) {
+            const std::uint16_t fs = static_cast<std::uint16_t>(MulHigh(s, mulS[a]) + add);
+            for (int o = 0; o < 256; ++o)
+              if (RoundFixed(static_cast<std::uint16_t>(fs + MulHigh(o, mulO[b])), even) != sums(s, o)) {
+                same = false;
+                break;
+              }
+          }
+          if (same) {
+            blend.Fixed = true;
+            blend.MulS = mulS[a];
+            blend.MulO = mulO[b];
+            blend.Add = add;
+            blend.Even = even;
+            return blend;
+          }
+        }
+  return blend;
+}
+#endif
+
+}  // namespace
+
+TBlend MakeBlend(double kf, bool checkPairs) {
+  TBlend blend;
+  blend.Kf = kf;
+#if VN_EFFECTS_SSE2
+  // The morph timers step kf through a handful of values: remember the last few checks.
+  struct TEntry {
+    std::uint64_t Bits;
+    TBlend Blend;
+  };
+  thread_local std::array<TEntry, 8> known{};
+  thread_local std::size_t used = 0, next = 0;
+  std::uint64_t bits;
+  std::memcpy(&bits, &kf, sizeof bits);
+  for (std::size_t i = 0; i < used; ++i)
+    if (known[i].Bits == bits) return known[i].Blend;
+  if (!checkPairs) return blend;
+  blend = CheckedBlend(kf);
+  known[next] = {bits, blend};
+  next = (next + 1) % known.size();
+  if (used < known.size()) ++used;
+#else
+  (void)checkPairs;
+#endif
+  return blend;
+}
+
+void BlendBytesPlain(std::uint8_t* s, const std::uint8_t* o, std::size_t count, const TBlend& blend) {
+  const TBlendSums sums(blend.Kf);
+  for (std::size_t i = 0; i < count; ++i) s[i] = sums(s[i], o[i]);
+}
+
+#if VN_EFFECTS_SSE2
+namespace {
+template <bool Even>
+std::size_t BlendFixed(std::uint8_t* s, const std::uint8_t* o, std::size_t count, const TBlend& blend) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i mulS = _mm_set1_epi16(static_cast<short>(blend.MulS));
+  const __m128i mulO = _mm_set1_epi16(static_cast<short>(blend.MulO));
+  const __m128i add = _mm_set1_epi16(static_cast<short>(blend.Add));
+  std::size_t i = 0;
+  for (; i + 16 <= count; i += 16) {
+    __m128i* at = reinterpret_cast<__m128i*>(s + i);
+    const __m128i vs = _mm_loadu_si128(at);
+    const __m128i vo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(o + i));
+    __m128i lo = _mm_add_epi16(_mm_mulhi_epu16(_mm_unpacklo_epi8(zero, vs), mulS), add);
+    __m128i hi = _mm_add_epi16(_mm_mulhi_epu16(_mm_unpackhi_epi8(zero, vs), mulS), add);
+    lo = _mm_add_epi16(lo, _mm_mulhi_epu16(_mm_unpacklo_epi8(zero, vo), mulO));
+    hi = _mm_add_epi16(hi, _mm_mulhi_epu16(_mm_unpackhi_epi8(zero, vo), mulO));
+    _mm_storeu_si128(at, _mm_packus_epi16(RoundWords<Even>(lo), RoundWords<Even>(hi)));
+  }
+  return i;
+}
+}  // namespace
+#endif
+
+void BlendBytes(std::uint8_t* s, const std::uint8_t* o, std::size_t count, const TBlend& blend) {
+#if VN_EFFECTS_SSE2
+  std::size_t i = 0;
+  if (blend.Fixed) i = blend.Even ? BlendFixed<true>(s, o, count, blend) : BlendFixed<false>(s, o, count, blend);
+  if (i < count) BlendBytesPlain(s + i, o + i, count - i, blend);
+#else
+  BlendBytesPlain(s, o, count, blend);
+#endif
+}
+
+// ---- Mixing with weights --------------------------------------------------------------------
+
+void MixBytesPlain(std::uint8_t* s, const std::uint8_t* o, const double* m, const double* n, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) s[i] = RoundClamp(m[i] * s[i] + n[i] * o[i]);
+}
+
+void MixBytesPlain(std::uint8_t* s, const std::uint8_t* o, double m, double n, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) s[i] = RoundClamp(m * s[i] + n * o[i]);
+}
+
+#if VN_EFFECTS_SSE2
+namespace {
+
+// Four channels (dwords) mixed: m x S + n x O in doubles, two channels at a time, each product
+// and the sum rounded as the plain form does (two multiplications and one addition, no fused
+// step), then rounded to integers by the unit's rounding (nearest, ties to even).
+inline __m128i MixFour(__m128i s4, __m128i o4, __m128d m01, __m128d m23, __m128d n01, __m128d n23) {
+  const __m128d s01 = _mm_cvtepi32_pd(s4), s23 = _mm_cvtepi32_pd(_mm_srli_si128(s4, 8));
+  const __m128d o01 = _mm_cvtepi32_pd(o4), o23 = _mm_cvtepi32_pd(_mm_srli_si128(o4, 8));
+  const __m128d v01 = _mm_add_pd(_mm_mul_pd(m01, s01), _mm_mul_pd(n01, o01));
+  const __m128d v23 = _mm_add_pd(_mm_mul_pd(m23, s23), _mm_mul_pd(n23, o23));
+  return _mm_unpacklo_epi64(_mm_cvtpd_epi32(v01), _mm_cvtpd_epi32(v23));
+}
+
+// Sixteen channels; weights(k, m01, m23, n01, n23) gives the weights of channels 4k .. 4k + 3.
+// The packs saturate exactly as the plain clamp does.
+template <class Weights>
+inline void MixSixteen(std::uint8_t* s, const std::uint8_t* o, Weights weights) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i vs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+  const __m128i vo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(o));
+  const __m128i sLo = _mm_unpacklo_epi8(vs, zero), sHi = _mm_unpackhi_epi8(vs, zero);
+  const __m128i oLo = _mm_unpacklo_epi8(vo, zero), oHi = _mm_unpackhi_epi8(vo, zero);
+  __m128d m01, m23, n01, n23;
+  weights(0, m01, m23, n01, n23);
+  const __m128i r0 = MixFour(_mm_unpacklo_epi16(sLo, zero), _mm_unpacklo_epi16(oLo, zero), m01, m23, n01, n23);
+  weights(1, m01, m23, n01, n23);
+  const __m128i r1 = MixFour(_mm_unpackhi_epi16(sLo, zero), _mm_unpackhi_epi16(oLo, zero), m01, m23, n01, n23);
+  weights(2, m01, m23, n01, n23);
+  const __m128i r2 = MixFour(_mm_unpacklo_epi16(sHi, zero), _mm_unpacklo_epi16(oHi, zero), m01, m23, n01, n23);
+  weights(3, m01, m23, n01, n23);
+  const __m128i r3 = MixFour(_mm_unpackhi_epi16(sHi, zero), _mm_unpackhi_epi16(oHi, zero), m01, m23, n01, n23);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(s), _mm_packus_epi16(_mm_packs_epi32(r0, r1), _mm_packs_epi32(r2, r3)));
+}
+
+}  // namespace
+#endif
+
+void MixBytes(std::uint8_t* s, const std::uint8_t* o, const double* m, const double* n, std::size_t count) {
+#if VN_EFFECTS_SSE2
+  std::size_t i = 0;
+  for (; i + 16 <= count; i += 16)
+    MixSixteen(s + i, o + i, [&](int k, __m128d& m01, __m128d& m23, __m128d& n01, __m128d& n23) {
+      m01 = _mm_loadu_pd(m + i + 4 * k);
+      m23 = _mm_loadu_pd(m + i + 4 * k + 2);
+      n01 = _mm_loadu_pd(n + i + 4 * k);
+      n23 = _mm_loadu_pd(n + i + 4 * k + 2);
+    });
+  MixBytesPlain(s + i, o + i, m + i, n + i, count - i);
+#else
+  MixBytesPlain(s, o, m, n, count);
+#endif
+}
+
+void MixBytes(std::uint8_t* s, const std::uint8_t* o, double m, double n, std::size_t count) {
+#if VN_EFFECTS_SSE2
+  std::size_t i = 0;
+  const __m128d cm = _mm_set1_pd(m), cn = _mm_set1_pd(n);
+  for (; i + 16 <= count; i += 16)
+    MixSixteen(s + i, o + i, [&](int, __m128d& m01, __m128d& m23, __m128d& n01, __m128d& n23) {
+      m01 = m23 = cm;
+      n01 = n23 = cn;
+    });
+  MixBytesPlain(s + i, o + i, m, n, count - i);
+#else
+  MixBytesPlain(s, o, m, n, count);
+#endif
+}
+
+// ---- Noise and blur -------------------------------------------------------------------------
+
+void AddOffsetsPlain(std::uint8_t* p, int width, const int* r) {
+  for (int x = 0; x < width; ++x, p += 3)
+    for (int c = 0; c < 3; ++c) {
+      const int v = p[c] + r[x];
+      p[c] = static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
+    }
+}
+
+void AddOffsets(std::uint8_t* p, int width, const int* r) {
+#if VN_EFFECTS_SSE2
+  // The offsets as bytes to add and to take away, three per pixel, then 16 channels at a time
+  // with saturation, which clamps exactly as the plain loop (an offset beyond 255 either way
+  // ends at the same end of the scale as 255 does).
+  thread_local std::vector<std::uint8_t> up, down;
+  const std::size_t bytes = static_cast<std::size_t>(width) * 3;
+  if (up.size() < bytes + 1) {
+    up.resize(bytes + 1);
+    down.resize(bytes + 1);
+  }
+  std::uint8_t* const plusBytes = up.data();
+  std::uint8_t* const minusBytes = down.data();
+  for (int x = 0; x < width; ++x) {
+    // Without branches: the signs of random offsets cannot be predicted.
+    const int v = std::min(std::max(r[x], -255), 255);
+    const int sign = v >> 31;  // all ones when v is negative
+    const std::uint32_t plus = static_cast<std::uint32_t>(v & ~sign) * 0x010101u;
+    const std::uint32_t minus = static_cast<std::uint32_t>(-v & sign) * 0x010101u;
+    std::memcpy(plusBytes + static_cast<std::size_t>(x) * 3, &plus, 4);  // the fourth byte is the next pixel's
+    std::memcpy(minusBytes + static_cast<std::size_t>(x) * 3, &minus, 4);
+  }
+  std::size_t i = 0;
+  for (; i + 16 <= bytes; i += 16) {
+    __m128i* at = reinterpret_cast<__m128i*>(p + i);
+    const __m128i plus = _mm_loadu_si128(reinterpret_cast<const __m128i*>(plusBytes + i));
+    const __m128i minus = _mm_loadu_si128(reinterpret_cast<const __m128i*>(minusBytes + i));
+    _mm_storeu_si128(at, _mm_subs_epu8(_mm_adds_epu8(_mm_loadu_si128(at), plus), minus));
+  }
+  for (; i < bytes; ++i)
+    p[i] = static_cast<std::uint8_t>(std::max(0, std::min(255, p[i] + plusBytes[i] - minusBytes[i])));
+#else
+  AddOffsetsPlain(p, width, r);
+#endif
+}
+
+void BlurRowPlain(std::uint8_t* row, const std::uint8_t* up, const std::uint8_t* down, int width, std::int64_t a) {
+  for (int x = 0; x < width; ++x) {
+    const int left = (x - a < 0 ? x : static_cast<int>(x - a)) * 3;
+    const int right = (x + a >= width ? x : static_cast<int>(x + a)) * 3;
+    for (int c = 0; c < 3; ++c)
+      row[x * 3 + c] = static_cast<std::uint8_t>((up[left + c] + down[left + c] + up[right + c] + down[right + c]) / 4);
+  }
+}
+
+void BlurRow(std::uint8_t* row, const std::uint8_t* up, const std::uint8_t* down, int width, std::int64_t a) {
+#if VN_EFFECTS_SSE2
+  // A row between two others reads only them, so its pixels do not depend on one another:
+  // the columns with both neighbours inside go 16 channels at a time.
+  if (row == up || row == down || a <= 0 || 2 * a >= width) {
+    BlurRowPlain(row, up, down, width, a);
+    return;
+  }
+  const int d = static_cast<int>(a) * 3;  // channels between a pixel and its neighbours
+  const std::size_t first = static_cast<std::size_t>(d), end = static_cast<std::size_t>(width) * 3 - first;
+  const __m128i zero = _mm_setzero_si128();
+  auto quarter = [&](__m128i u0, __m128i d0, __m128i u1, __m128i d1, bool high) {
+    auto w = [&](__m128i v) { return high ? _mm_unpackhi_epi8(v, zero) : _mm_unpacklo_epi8(v, zero); };
+    const __m128i sum = _mm_add_epi16(_mm_add_epi16(w(u0), w(d0)), _mm_add_epi16(w(u1), w(d1)));
+    return _mm_srli_epi16(sum, 2);
+  };
+  std::size_t i = first;
+  for (; i + 16 <= end; i += 16) {
+    auto at = [](const std::uint8_t* q) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(q)); };
+    const __m128i u0 = at(up + i - d), d0 = at(down + i - d), u1 = at(up + i + d), d1 = at(down + i + d);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i),
+                     _mm_packus_epi16(quarter(u0, d0, u1, d1, false), quarter(u0, d0, u1, d1, true)));
+  }
+  for (; i < end; ++i) row[i] = static_cast<std::uint8_t>((up[i - d] + down[i - d] + up[i + d] + down[i + d]) / 4);
+  // The columns near either end, where a neighbour is the pixel itself.
+  for (int x = 0; x < width; x = (x + 1 == a ? width - static_cast<int>(a) : x + 1)) {
+    const int left = (x - a < 0 ? x : static_cast<int>(x - a)) * 3;
+    const int right = (x + a >= width ? x : static_cast<int>(x + a)) * 3;
+    for (int c = 0; c < 3; ++c)
+      row[x * 3 + c] = static_cast<std::uint8_t>((up[left + c] + down[left + c] + up[right + c] + down[right + c]) / 4);
+  }
+#else
+  BlurRowPlain(row, up, down, width, a);
+#endif
+}
+
+// ---- Grey -----------------------------------------------------------------------------------
+
+namespace {
+
+// The grey of n hundredths (n = 30 red + 59 green + 11 blue, 0 .. 25500), rounded exactly with
+// ties to even, so that a true tie (a value ending in .5) goes to the even neighbour on every
+// platform.
+const std::array<std::uint8_t, 25501>& GreyOfHundredths() {
+  static const std::array<std::uint8_t, 25501> table = [] {
+    std::array<std::uint8_t, 25501> t{};
+    for (int n = 0; n <= 25500; ++n) {
+      const int q = n / 100, rest = n % 100;
+      t[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(q + ((rest > 50 || (rest == 50 && (q & 1))) ? 1 : 0));
+    }
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+void GrayPixelsPlain(std::uint8_t* p, int width) {
+  const std::array<std::uint8_t, 25501>& grey = GreyOfHundredths();
+  for (int x = 0; x < width; ++x, p += 3)
+    p[0] = p[1] = p[2] = grey[static_cast<std::size_t>(11 * p[0] + 59 * p[1] + 30 * p[2])];
+}
+
+#if VN_EFFECTS_SSE2 && defined(__GNUC__)
+// Sixteen pixels at a time. Taking the channels of 16 pixels apart and putting one grey back
+// three times over needs byte shuffles, which SSE2 lacks; processors with SSSE3 have them (all
+// but the oldest x86_64 ones), and the others take the plain loop, decided once at run time.
+#define VN_EFFECTS_GREY_SHUFFLE 1
+namespace {
+
+__attribute__((target("ssse3"))) int GrayPixelsShuffled(std::uint8_t* p, int width) {
+  // Byte positions within the 48 bytes of 16 pixels (A: bytes 0-15, B: 16-31, C: 32-47); -1
+  // (0x80) gives a zero byte. Pixels 0-7: blue-green pairs and red-zero pairs from A and B;
+  // pixels 8-15 from B and C.
+  const __m128i bgA0 = _mm_setr_epi8(0, 1, 3, 4, 6, 7, 9, 10, 12, 13, 15, -1, -1, -1, -1, -1);
+  const __m128i bgB0 = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0, 2, 3, 5, 6);
+  const __m128i rA0 = _mm_setr_epi8(2, -1, 5, -1, 8, -1, 11, -1, 14, -1, -1, -1, -1, -1, -1, -1);
+  const __m128i rB0 = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 1, -1, 4, -1, 7, -1);
+  const __m128i bgB1 = _mm_setr_epi8(8, 9, 11, 12, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+  const __m128i bgC1 = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, 1, 2, 4, 5, 7, 8, 10, 11, 13, 14);
+  const __m128i rB1 = _mm_setr_epi8(10, -1, 13, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+  const __m128i rC1 = _mm_setr_epi8(-1, -1, -1, -1, 0, -1, 3, -1, 6, -1, 9, -1, 12, -1, 15, -1);
+  const __m128i out0 = _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5);
+  const __m128i out1 = _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10);
+  const __m128i out2 = _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15);
+  const __m128i weightsBG = _mm_setr_epi8(11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59);
+  const __m128i weightR = _mm_setr_epi8(30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0);
+  const __m128i fifty = _mm_set1_epi16(50), hundred = _mm_set1_epi16(100), one = _mm_set1_epi16(1);
+  const __m128i reciprocal = _mm_set1_epi16(static_cast<short>(41944));
+  // n = 11 blue + 59 green + 30 red hundredths (at most 25,500) rounded half to even:
+  // g = (n + 50) div 100, less one where n + 50 is an exact odd multiple of 100 (a tie that
+  // went up from an even grey). (n + 50) x 41,944 / 2^22 is the division, exact for n here.
+  auto grey = [&](__m128i n) {
+    const __m128i m = _mm_add_epi16(n, fifty);
+    const __m128i g = _mm_srli_epi16(_mm_mulhi_epu16(m, reciprocal), 6);
+    const __m128i tie = _mm_and_si128(_mm_cmpeq_epi16(_mm_mullo_epi16(g, hundred), m), _mm_and_si128(g, one));
+    return _mm_sub_epi16(g, tie);
+  };
+  int x = 0;
+  for (; x + 16 <= width; x += 16, p += 48) {
+    __m128i* at = reinterpret_cast<__m128i*>(p);
+    const __m128i a = _mm_loadu_si128(at), b = _mm_loadu_si128(at + 1), c = _mm_loadu_si128(at + 2);
+    const __m128i n0 = _mm_add_epi16(
+        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(a, bgA0), _mm_shuffle_epi8(b, bgB0)), weightsBG),
+        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(a, rA0), _mm_shuffle_epi8(b, rB0)), weightR));
+    const __m128i n1 = _mm_add_epi16(
+        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(b, bgB1), _mm_shuffle_epi8(c, bgC1)), weightsBG),
+        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(b, rB1), _mm_shuffle_epi8(c, rC1)), weightR));
+    const __m128i g = _mm_packus_epi16(grey(n0), grey(n1));
+    _mm_storeu_si128(at, _mm_shuffle_epi8(g, out0));
+    _mm_storeu_si128(at + 1, _mm_shuffle_epi8(g, out1));
+    _mm_storeu_si128(at + 2, _mm_shuffle_epi8(g, out2));
+  }
+  return x;
+}
+
+bool HaveShuffles() {
+  static const bool have = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("ssse3") != 0;
+  }();
+  return have;
+}
+
+}  // namespace
+#endif
+
+void GrayPixels(std::uint8_t* p, int width) {
+#if VN_EFFECTS_GREY_SHUFFLE
+  if (HaveShuffles()) {
+    const int done = GrayPixelsShuffled(p, width);
+    p += static_cast<std::ptrdiff_t>(done) * 3;
+    width -= done;
+  }
+#endif
+  GrayPixelsPlain(p, width);
+}
+
+}  // namespace vnEffectRows
