@@ -8,6 +8,14 @@ void TPixelBitmap::SetSize(int width, int height) {
   FBits.assign(static_cast<std::size_t>(Stride()) * FHeight, 0);
 }
 
+void TPixelBitmap::SetSizeForOverwrite(int width, int height) {
+  FWidth = std::max(width, 0);
+  FHeight = std::max(height, 0);
+  // A bitmap that is replaced gives its memory back first, so two never live at once.
+  TPixelBytes().swap(FBits);
+  FBits.resize(static_cast<std::size_t>(Stride()) * FHeight);
+}
+
 std::uint32_t TPixelBitmap::GetPixel(int x, int y) const {
   const std::uint8_t* p = ScanLine(y) + x * 3;
   return p[2] | (p[1] << 8) | (static_cast<std::uint32_t>(p[0]) << 16);

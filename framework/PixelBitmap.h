@@ -4,7 +4,31 @@
 // or a DIB section on Windows); TPixelBitmap owns its memory.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
+
+// An allocator that leaves new bytes as they are instead of zeroing them: a picture that is
+// about to be overwritten in full (a decoded BMP) should not be written twice.
+template <typename T>
+struct TDefaultInitAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = TDefaultInitAllocator<U>;
+  };
+  using std::allocator<T>::allocator;
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+
+using TPixelBytes = std::vector<std::uint8_t, TDefaultInitAllocator<std::uint8_t>>;
 
 // Bytes in one row of a 24-bit picture of the given width: 3 x width rounded up to 4.
 constexpr int RowStride24(int width) { return (width * 3 + 3) & ~3; }
@@ -27,6 +51,9 @@ public:
 
   // Resizes to width x height; the content becomes black. Negative sizes count as 0.
   void SetSize(int width, int height);
+  // The same size rules, but the content is left undefined, padding included: for a writer
+  // that fills every byte of every row itself right after (the BMP decoder).
+  void SetSizeForOverwrite(int width, int height);
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   int Stride() const { return RowStride24(FWidth); }
@@ -41,12 +68,12 @@ public:
   void SetPixel(int x, int y, std::uint32_t colour);
   void Fill(std::uint32_t colour);
 
-  const std::vector<std::uint8_t>& Bytes() const { return FBits; }
+  const TPixelBytes& Bytes() const { return FBits; }
   friend bool operator==(const TPixelBitmap&, const TPixelBitmap&) = default;
 
 private:
   int FWidth = 0;
   int FHeight = 0;
-  std::vector<std::uint8_t> FBits;
+  TPixelBytes FBits;
 };
 

@@ -6,23 +6,35 @@
 #include "skin/imaging/vnEffects.h"
 #include "skin/imaging/vnUtilsCompose.h"
 
+#include "skin/form/ActiveSkinObjects.h"
+
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <utility>
 
-TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& f,
-                                  TvnFrameObjectList& objects, const TvnFrameLook& look,
-                                  const TvnStripPainterFactory& painterOn, TvnFrameStrips& strips) {
-  const int w = look.Width, h = look.Height;
-  const TvnFrameGeometry g = CalcFrameGeometry(f, w, h);
-  objects.LayoutObjects(f, g, look.ShowIcon, look.SmallIconSize);
+namespace {
 
-  const TPixelBitmap& picture =
-      !look.Active && !skin.InActivePicture.IsEmpty() ? skin.InActivePicture : skin.Picture;
-  ComposeFrameStrips({f.LeftTopPoint, f.RightTopPoint, f.LeftBottomPoint, f.RightBottomPoint, f.ClientRect},
+const TPixelBitmap& SourcePicture(const TvnSkinData& skin, const TvnFrameLook& look) {
+  return !look.Active && !skin.InActivePicture.IsEmpty() ? skin.InActivePicture : skin.Picture;
+}
+
+// Strips, objects and effect for a geometry whose objects are laid out already.
+void PaintLaidOutFrame(const TvnSkinData& skin, const TvnFrameSkin& f, TvnFrameObjectList& objects,
+                       const TvnFrameLook& look, const TvnFrameGeometry& g,
+                       const TvnStripPainterFactory& painterOn, TvnFrameStrips& strips) {
+  const int w = look.Width, h = look.Height;
+  const TPixelBitmap& picture = SourcePicture(skin, look);
+  const TvnFrameStripsMade made = ComposeFrameStrips({f.LeftTopPoint, f.RightTopPoint, f.LeftBottomPoint, f.RightBottomPoint, f.ClientRect},
                      {g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.Client}, strips.Left,
                      strips.Top, strips.Right, strips.Bottom, picture,
                      Rect(0, 0, picture.Width(), picture.Height()), w, h,
                      TvnStretchFlags{skin.LeftStretch, skin.TopStretch, skin.RightStretch, skin.BottomStretch});
+  // A strip this size does not have is empty, not one left from an earlier paint.
+  if (!made.Top) strips.Top.SetSize(0, 0);
+  if (!made.Bottom) strips.Bottom.SetSize(0, 0);
+  if (!made.Left) strips.Left.SetSize(0, 0);
+  if (!made.Right) strips.Right.SetSize(0, 0);
   {
     std::unique_ptr<TvnFramePainter> top, bottom;
     for (auto& o : objects.Objects()) {
@@ -44,7 +56,104 @@ TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& f
       *strip = std::move(effect).Release();
     }
   }
+}
+
+// Appends the bytes of plain values to a key.
+class TKeyWriter {
+public:
+  explicit TKeyWriter(std::vector<std::uint8_t>& key) : FKey(key) { FKey.clear(); }
+  template <typename T>
+  TKeyWriter& operator<<(const T& value) {
+    static_assert(std::is_trivially_copyable_v<T> && std::has_unique_object_representations_v<T>);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+    FKey.insert(FKey.end(), bytes, bytes + sizeof value);
+    return *this;
+  }
+  TKeyWriter& operator<<(bool value) { return *this << static_cast<std::uint8_t>(value); }
+  TKeyWriter& operator<<(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return *this << bits;
+  }
+  TKeyWriter& operator<<(const void* pointer) { return *this << reinterpret_cast<std::uintptr_t>(pointer); }
+  TKeyWriter& operator<<(TPoint p) { return *this << p.X << p.Y; }
+  TKeyWriter& operator<<(const TRect& r) { return *this << r.Left << r.Top << r.Right << r.Bottom; }
+  TKeyWriter& operator<<(std::u16string_view text) {
+    *this << text.size();
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    FKey.insert(FKey.end(), bytes, bytes + text.size() * sizeof(char16_t));
+    return *this;
+  }
+
+private:
+  std::vector<std::uint8_t>& FKey;
+};
+
+// Everything the composed frame depends on, laid out after the objects: the look, the skin's
+// pictures and geometry, and what each visible object draws. False when the frame cannot be
+// kept (a visible user object, painted by the application).
+bool WriteFrameKey(std::vector<std::uint8_t>& key, const TvnSkinData& skin, const TvnFrameSkin& f,
+                   const TvnFrameObjectList& objects, const TvnFrameLook& look,
+                   const TvnFrameGeometry& g) {
+  TKeyWriter k(key);
+  const TPixelBitmap& picture = SourcePicture(skin, look);
+  k << look.Width << look.Height << look.Active << look.RenderInactive << look.ShowIcon
+    << look.SmallIconSize;
+  k << &skin << picture.Bytes().data() << picture.Width() << picture.Height()
+    << static_cast<int>(skin.InActiveEffect) << skin.LeftStretch << skin.TopStretch
+    << skin.RightStretch << skin.BottomStretch;
+  k << f.LeftTopPoint << f.RightTopPoint << f.LeftBottomPoint << f.RightBottomPoint << f.ClientRect
+    << g.Client << g.Caption << g.Buttons;
+  bool hostWritten = false;
+  for (const auto& o : objects.Objects()) {
+    if (!o->ObjectVisible) {
+      k << std::uint8_t{0};
+      continue;
+    }
+    if (o->Kind() == TvnObjectKind::User) return false;
+    if (!hostWritten) {
+      const TvnFrameObjectHost& host = o->OwnerForm();
+      k << host.IsFormActive() << host.AutoRenderInactive() << static_cast<int>(host.WindowState())
+        << host.RolledUp() << host.ShowIcon() << host.CaptionCharset()
+        << std::u16string_view(host.CaptionText());
+      hostWritten = true;
+    }
+    k << std::uint8_t{1} << static_cast<int>(o->Kind()) << o->ObjectRect << o->ObjectEnabled
+      << o->ActiveLook << o->MouseInside << o->MorphFactor << o->FramePicture << o->StatePicture
+      << o->NormalInStatePicture;
+    if (const auto* a = dynamic_cast<const TvnSkinAnimateObject*>(o.get())) k << a->CurrentFrame;
+    if (const auto* b = dynamic_cast<const TvnSkinButtonObject*>(o.get())) k << b->IsDown;
+    if (const auto* b = dynamic_cast<const TvnSkinStdButtonObject*>(o.get()))
+      k << b->InRestoreState() << b->ShowsFormIcon() << b->FromSkin;
+  }
+  return true;
+}
+
+}  // namespace
+
+TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& f,
+                                  TvnFrameObjectList& objects, const TvnFrameLook& look,
+                                  const TvnStripPainterFactory& painterOn, TvnFrameStrips& strips) {
+  const TvnFrameGeometry g = CalcFrameGeometry(f, look.Width, look.Height);
+  objects.LayoutObjects(f, g, look.ShowIcon, look.SmallIconSize);
+  PaintLaidOutFrame(skin, f, objects, look, g, painterOn, strips);
   return g;
+}
+
+const TvnFrameStrips& TvnFramePaintCache::Compose(const TvnSkinData& skin, const TvnFrameSkin& f,
+                                                  TvnFrameObjectList& objects,
+                                                  const TvnFrameLook& look,
+                                                  const TvnStripPainterFactory& painterOn,
+                                                  TvnFrameGeometry& geometry) {
+  geometry = CalcFrameGeometry(f, look.Width, look.Height);
+  objects.LayoutObjects(f, geometry, look.ShowIcon, look.SmallIconSize);
+  const bool keep = !look.Active && WriteFrameKey(FNextKey, skin, f, objects, look, geometry);
+  if (keep && !FKey.empty() && FNextKey == FKey) return FStrips;
+  FKey.clear();  // nothing is kept while the strips are being drawn
+  PaintLaidOutFrame(skin, f, objects, look, geometry, painterOn, FStrips);
+  ++FComposeCount;
+  if (keep) FKey.swap(FNextKey);
+  return FStrips;
 }
 
 TPoint LogoPosition(int width, int height, int logoWidth, int logoHeight) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TvnSkinData;
 
@@ -40,6 +41,34 @@ using TvnStripPainterFactory =
 TvnFrameGeometry ComposeSkinFrame(const TvnSkinData& skin, const TvnFrameSkin& frameSkin,
                                   TvnFrameObjectList& objects, const TvnFrameLook& look,
                                   const TvnStripPainterFactory& painterOn, TvnFrameStrips& strips);
+
+// Keeps the frame's strips from one paint to the next. An inactive frame is the same picture
+// until the size, the skin, the caption or the look of an object changes, so it is composed
+// (with its inactive effect) once and handed back while nothing it shows has changed; an
+// active frame is composed on every paint, into strips kept here so they are not made anew.
+// A frame with a visible user object is never kept: the application paints those.
+//
+// The form keeps one cache and paints with Compose in place of ComposeSkinFrame; it clears
+// the cache whenever the skin is replaced or reloaded, the form's icon changes or the system
+// colours change (none of which the cache can see).
+class TvnFramePaintCache {
+public:
+  // ComposeSkinFrame into the kept strips, or the strips composed before when the frame is
+  // inactive and shows the same as then. The strips stay valid until the next Compose or Clear.
+  const TvnFrameStrips& Compose(const TvnSkinData& skin, const TvnFrameSkin& frameSkin,
+                                TvnFrameObjectList& objects, const TvnFrameLook& look,
+                                const TvnStripPainterFactory& painterOn, TvnFrameGeometry& geometry);
+  // Forgets the kept frame: the next paint composes.
+  void Clear() { FKey.clear(); }
+  // How many paints composed their strips (the rest were handed back).
+  int ComposeCount() const { return FComposeCount; }
+
+private:
+  TvnFrameStrips FStrips;
+  std::vector<std::uint8_t> FKey;  // what the kept inactive frame shows; empty: nothing kept
+  std::vector<std::uint8_t> FNextKey;
+  int FComposeCount = 0;
+};
 
 // The character set of the frame's caption texts: the skin's resource strings carry the one
 // their texts are written in, and the captions are drawn with it; without resource strings

@@ -26,6 +26,62 @@ bool Inside(TRect r, const TPixelView& v) {
          r.Left <= r.Right && r.Top <= r.Bottom;
 }
 
+// Frame strips are narrow: a side strip's row is 20-odd bytes, and a library call per row costs
+// more than the copy. Rows of up to 32 bytes are moved with two overlapping fixed-size loads and
+// stores, read before written, so a row may still be moved onto itself.
+template <std::size_t N>
+inline void MoveTwoChunks(std::uint8_t* to, const std::uint8_t* from, std::size_t n) {
+  struct TChunk {
+    unsigned char Bytes[N];
+  } head, tail;
+  std::memcpy(&head, from, N);
+  std::memcpy(&tail, from + n - N, N);
+  std::memcpy(to, &head, N);
+  std::memcpy(to + n - N, &tail, N);
+}
+
+inline void MoveRow(std::uint8_t* to, const std::uint8_t* from, std::size_t n) {
+  if (n > 32) {
+    std::memmove(to, from, n);
+  } else if (n >= 16) {
+    MoveTwoChunks<16>(to, from, n);
+  } else if (n >= 8) {
+    MoveTwoChunks<8>(to, from, n);
+  } else if (n >= 4) {
+    MoveTwoChunks<4>(to, from, n);
+  } else if (n > 0) {
+    const std::uint8_t a = from[0], b = from[n / 2], c = from[n - 1];
+    to[0] = a;
+    to[n / 2] = b;
+    to[n - 1] = c;
+  }
+}
+
+// floor((2i + 1) * S / (2D)) for i = first, first + 1, ... without a division per step: the
+// quotient and remainder are carried from one offset to the next.
+class TCentreSampler {
+public:
+  TCentreSampler(i64 first, i64 S, i64 D)
+      : FDivisor(2 * D), FStepQuotient(2 * S / (2 * D)), FStepRemainder(2 * S % (2 * D)) {
+    const i64 numerator = (2 * first + 1) * S;
+    FQuotient = numerator / FDivisor;
+    FRemainder = numerator % FDivisor;
+  }
+  i64 Value() const { return FQuotient; }
+  void Next() {
+    FQuotient += FStepQuotient;
+    FRemainder += FStepRemainder;
+    if (FRemainder >= FDivisor) {
+      FRemainder -= FDivisor;
+      ++FQuotient;
+    }
+  }
+
+private:
+  i64 FDivisor, FStepQuotient, FStepRemainder;
+  i64 FQuotient = 0, FRemainder = 0;
+};
+
 }  // namespace
 
 void CopyPixels(const TPixelView& src, int sx, int sy, int w, int h, const TPixelView& dst,
@@ -42,7 +98,7 @@ void CopyPixels(const TPixelView& src, int sx, int sy, int w, int h, const TPixe
   for (i64 r = rows.Start; r < rows.End; ++r) {
     const std::uint8_t* from = src.Pixel(static_cast<int>(sx + cols.Start), static_cast<int>(sy + r));
     std::uint8_t* to = dst.Pixel(static_cast<int>(dx + cols.Start), static_cast<int>(dy + r));
-    std::memmove(to, from, bytes);  // memmove: a picture may be copied onto itself
+    MoveRow(to, from, bytes);  // a move: a picture may be copied onto itself
   }
 }
 
@@ -57,9 +113,9 @@ void StretchPixels(const TPixelView& src, TRect s, const TPixelView& dst, TRect 
   // Source column of every target column (-1 where the sample lies outside the picture).
   std::vector<int> column(static_cast<std::size_t>(cols.End - cols.Start));
   bool allColumnsInside = true;
-  for (i64 x = cols.Start; x < cols.End; ++x) {
-    const i64 i = x - d.Left;
-    const i64 sx = s.Left + (2 * i + 1) * sw / (2 * dw);
+  TCentreSampler columns(cols.Start - d.Left, sw, dw);
+  for (i64 x = cols.Start; x < cols.End; ++x, columns.Next()) {
+    const i64 sx = s.Left + columns.Value();
     const bool inside = sx >= 0 && sx < src.Width;
     column[static_cast<std::size_t>(x - cols.Start)] = inside ? static_cast<int>(sx) : -1;
     allColumnsInside = allColumnsInside && inside;
@@ -67,21 +123,35 @@ void StretchPixels(const TPixelView& src, TRect s, const TPixelView& dst, TRect 
   const bool plainRows = allColumnsInside && sw == dw;  // columns map one to one
   const std::size_t rowBytes = static_cast<std::size_t>(cols.End - cols.Start) * 3;
 
+  // Columns one to one and every source row inside the picture (a frame's side strip): a
+  // straight walk down both pictures, each target row copied from its source row.
+  if (plainRows && !src.IsEmpty() && s.Top >= 0 && s.Bottom <= src.Height) {
+    TCentreSampler sourceRows(rows.Start - d.Top, sh, dh);
+    const std::uint8_t* from = src.Pixel(column[0], 0);
+    std::uint8_t* to = dst.Pixel(static_cast<int>(cols.Start), static_cast<int>(rows.Start));
+    for (i64 y = rows.Start; y < rows.End; ++y, sourceRows.Next(), to += dst.Stride)
+      MoveRow(to, from + (s.Top + sourceRows.Value()) * src.Stride, rowBytes);
+    return;
+  }
+  // Rows sampling the same source row are copied from the first of them, not from the one just
+  // written: copying each row from its neighbour chains every copy to the stores before it.
   i64 previousSource = -1;
   const std::uint8_t* previousRow = nullptr;
-  for (i64 y = rows.Start; y < rows.End; ++y) {
-    const i64 j = y - d.Top;
-    const i64 sy = s.Top + (2 * j + 1) * sh / (2 * dh);
+  TCentreSampler sourceRows(rows.Start - d.Top, sh, dh);
+  for (i64 y = rows.Start; y < rows.End; ++y, sourceRows.Next()) {
+    const i64 sy = s.Top + sourceRows.Value();
     std::uint8_t* to = dst.Pixel(static_cast<int>(cols.Start), static_cast<int>(y));
     if (sy < 0 || sy >= src.Height || src.IsEmpty()) {
       std::memset(to, 0, rowBytes);
       previousRow = nullptr;
       continue;
     }
-    if (sy == previousSource && previousRow) {
-      std::memcpy(to, previousRow, rowBytes);  // a repeated source row: copy the finished row
+    if (plainRows) {
+      MoveRow(to, src.Pixel(column[0], static_cast<int>(sy)), rowBytes);
+    } else if (sy == previousSource && previousRow) {
+      MoveRow(to, previousRow, rowBytes);  // a repeated source row: copy the finished row
     } else if (plainRows) {
-      std::memcpy(to, src.Pixel(column[0], static_cast<int>(sy)), rowBytes);
+      MoveRow(to, src.Pixel(column[0], static_cast<int>(sy)), rowBytes);
     } else {
       const std::uint8_t* from = src.ScanLine(static_cast<int>(sy));
       std::uint8_t* p = to;
@@ -97,8 +167,8 @@ void StretchPixels(const TPixelView& src, TRect s, const TPixelView& dst, TRect 
         p += 3;
       }
     }
+    if (sy != previousSource || previousRow == nullptr) previousRow = to;
     previousSource = sy;
-    previousRow = to;
   }
 }
 
@@ -121,7 +191,9 @@ void TilePixelsX(const TPixelView& src, TRect piece, const TPixelView& dst, int 
     return;
   }
   // The tiled span is periodic: after the first period, every pixel repeats the one d pixels
-  // before it. Each row gets its first period from the piece and then doubles what it has.
+  // before it. Each row gets its first period from the piece; a piece of 16 pixels or more is
+  // then repeated from that first period, a narrower one doubles what the row has (doubling
+  // reads what was just written, which costs more than it saves when the copies are few).
   const TSpan span = Intersect({start, i64{start} + length}, {0, dst.Width});
   const TSpan rows = Intersect({top, i64{top} + h}, {0, dst.Height});
   if (span.Empty() || rows.Empty()) return;
@@ -133,11 +205,16 @@ void TilePixelsX(const TPixelView& src, TRect piece, const TPixelView& dst, int 
   for (i64 y = rows.Start; y < rows.End; ++y) {
     const std::uint8_t* from = src.Pixel(piece.Left, static_cast<int>(piece.Top + (y - top)));
     std::uint8_t* to = dst.Pixel(static_cast<int>(span.Start), static_cast<int>(y));
-    std::memcpy(to, from + phase * 3, static_cast<std::size_t>(first) * 3);
-    if (second > 0) std::memcpy(to + first * 3, from, static_cast<std::size_t>(second) * 3);
+    MoveRow(to, from + phase * 3, static_cast<std::size_t>(first) * 3);
+    if (second > 0) MoveRow(to + first * 3, from, static_cast<std::size_t>(second) * 3);
+    if (d >= 16) {
+      for (i64 filled = period; filled < total; filled += d)
+        MoveRow(to + filled * 3, to, static_cast<std::size_t>(std::min(d, total - filled)) * 3);
+      continue;
+    }
     for (i64 filled = period; filled < total;) {
       const i64 n = std::min(filled, total - filled);
-      std::memcpy(to + filled * 3, to, static_cast<std::size_t>(n) * 3);
+      MoveRow(to + filled * 3, to, static_cast<std::size_t>(n) * 3);
       filled += n;
     }
   }
@@ -263,19 +340,22 @@ void ComposeTiledSkinImage(const TvnSkinPoints& source, const TvnSkinPoints& tar
   ComposeSkinImage(source, target, image, picture, skinRect, W, H, fill, TvnStretchFlags{});
 }
 
-void ComposeFrameStrips(const TvnSkinPoints& s, const TvnSkinPoints& n, TPixelBitmap& leftStrip,
-                        TPixelBitmap& topStrip, TPixelBitmap& rightStrip,
-                        TPixelBitmap& bottomStrip, const TPixelBitmap& picture, TRect skinRect,
-                        int W, int H, TvnStretchFlags stretch) {
+TvnFrameStripsMade ComposeFrameStrips(const TvnSkinPoints& s, const TvnSkinPoints& n,
+                                      TPixelBitmap& leftStrip, TPixelBitmap& topStrip,
+                                      TPixelBitmap& rightStrip, TPixelBitmap& bottomStrip,
+                                      const TPixelBitmap& picture, TRect skinRect, int W, int H,
+                                      TvnStretchFlags stretch) {
   const TPixelView src = ViewOf(picture);
   const int SX = skinRect.Left, SY = skinRect.Top;
   const int SW = skinRect.Width(), SH = skinRect.Height();
   auto piece = [&](int l, int t, int r, int b) { return TRect{SX + l, SY + t, SX + r, SY + b}; };
+  TvnFrameStripsMade made;
 
   // Top strip: W x client top.
   const int h = n.Cl.Top;
   if (W > 0 && h > 0 && s.RT.X - s.LT.X > 0) {
     topStrip.SetSize(W, h);
+    made.Top = true;
     const TPixelView dst = topStrip.View();
     if (stretch.Top)
       StretchPixels(src, piece(s.LT.X, 0, s.RT.X, h), dst, {n.LT.X, 0, n.RT.X, h});
@@ -289,6 +369,7 @@ void ComposeFrameStrips(const TvnSkinPoints& s, const TvnSkinPoints& n, TPixelBi
   const int b = H - n.Cl.Bottom;
   if (W > 0 && b > 0 && s.RB.X - s.LB.X > 0) {
     bottomStrip.SetSize(W, b);
+    made.Bottom = true;
     const TPixelView dst = bottomStrip.View();
     if (stretch.Bottom)
       StretchPixels(src, piece(s.LB.X, SH - b, s.RB.X, SH), dst, {n.LB.X, 0, n.RB.X, b});
@@ -304,6 +385,7 @@ void ComposeFrameStrips(const TvnSkinPoints& s, const TvnSkinPoints& n, TPixelBi
   if (n.Cl.Left > 0 && m > 0 && s.LB.Y - s.LT.Y > 0) {
     const int w = n.Cl.Left;
     leftStrip.SetSize(w, m);
+    made.Left = true;
     const TPixelView dst = leftStrip.View();
     if (stretch.Left)
       StretchPixels(src, piece(0, s.LT.Y, w, s.LB.Y), dst,
@@ -318,6 +400,7 @@ void ComposeFrameStrips(const TvnSkinPoints& s, const TvnSkinPoints& n, TPixelBi
   const int rw = W - n.Cl.Right;
   if (rw >= 1 && m >= 1 && s.RB.Y - s.RT.Y >= 1) {
     rightStrip.SetSize(rw, m);
+    made.Right = true;
     const TPixelView dst = rightStrip.View();
     if (stretch.Right)
       StretchPixels(src, piece(s.Cl.Right, s.RT.Y, SW, s.RB.Y), dst,
@@ -330,6 +413,7 @@ void ComposeFrameStrips(const TvnSkinPoints& s, const TvnSkinPoints& n, TPixelBi
       CopyPixels(src, SX + s.Cl.Right, SY + s.RB.Y, rw, s.Cl.Bottom - s.RB.Y, dst, 0,
                  m - (s.Cl.Bottom - s.RB.Y));
   }
+  return made;
 }
 
 void ComposeHorzSkinImage(int p, int q, TPixelBitmap& image, const TPixelBitmap& picture,

@@ -79,10 +79,15 @@ void ComposeTiledSkinImage(const TvnSkinPoints& source, const TvnSkinPoints& tar
 // strip's own origin and run under the end pieces. A strip whose guard fails is left as it is.
 // Produced in the order top, bottom, left, right: the side strips take their height
 // from the other two.
-void ComposeFrameStrips(const TvnSkinPoints& source, const TvnSkinPoints& target,
-                        TPixelBitmap& leftStrip, TPixelBitmap& topStrip, TPixelBitmap& rightStrip,
-                        TPixelBitmap& bottomStrip, const TPixelBitmap& picture, TRect skinRect,
-                        int W, int H, TvnStretchFlags stretch);
+// Returns which strips were made.
+struct TvnFrameStripsMade {
+  bool Top = false, Bottom = false, Left = false, Right = false;
+};
+TvnFrameStripsMade ComposeFrameStrips(const TvnSkinPoints& source, const TvnSkinPoints& target,
+                                      TPixelBitmap& leftStrip, TPixelBitmap& topStrip,
+                                      TPixelBitmap& rightStrip, TPixelBitmap& bottomStrip,
+                                      const TPixelBitmap& picture, TRect skinRect, int W, int H,
+                                      TvnStretchFlags stretch);
 
 // W x SH: the left end (p columns) and the right end (q columns) fixed, the middle tiled.
 void ComposeHorzSkinImage(int p, int q, TPixelBitmap& image, const TPixelBitmap& picture,

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -259,3 +260,65 @@ TEST(CaptionFont, CharacterSetFromTheResourceStringsElseTheFonts) {
 }
 
 }  // namespace
+
+// The cache hands back an inactive frame only while nothing it shows has changed: after each
+// change below the next paint composes anew, the one after it does not (but for an active form
+// and a visible user object, which always compose), and every paint equals a fresh compose.
+TEST(FramePaintCache, AnInactiveFrameIsComposedAgainWhenAnyPartOfItsLookChanges) {
+  const auto skin = MakeSkin(), otherSkin = MakeSkin();
+  for (TvnSkinData* s : {skin.get(), otherSkin.get()}) s->InActiveEffect = ieInvert;
+  TRecordingHost host;
+  host.Active = false;
+  host.AutoInactive = true;
+  TvnFrameObjectList objects;
+  BuildSkinObjects(objects, host, skin->ObjectDescriptions, ObjectPicturesOf(*skin));
+  auto& close = dynamic_cast<TvnSkinAnimateObject&>(*objects.At(0));
+  TvnActiveSkinObject& user = *objects.At(1);
+  user.ObjectVisible = false;
+  TvnFrameLook look = Look(385, 392, false);
+  look.RenderInactive = true;
+  const TvnSkinData* current = skin.get();
+  struct Case {
+    const char* Change;
+    std::function<void()> Apply;
+    bool AlwaysComposes = false;
+  } cases[] = {
+      {"first paint", [] {}},
+      {"one pixel wider", [&] { look.Width += 1; }},
+      {"one pixel taller", [&] { look.Height += 1; }},
+      {"another skin", [&] { current = otherSkin.get(); }},
+      {"caption text", [&] { host.Caption = u"Quillon*"; }},
+      {"close button hidden", [&] { close.ObjectVisible = false; }},
+      {"close button shown", [&] { close.ObjectVisible = true; }},
+      {"close button hot", [&] { close.ActiveLook = true; }},
+      {"animation frame", [&] { close.CurrentFrame = 2; }},
+      {"morph factor", [&] { close.MorphFactor = 0.2; }},
+      {"form active", [&] { look.Active = host.Active = true; }, true},
+      {"form inactive", [&] { look.Active = host.Active = false; }},
+      {"user object shown", [&] { user.ObjectVisible = true; }, true},
+  };
+  TvnFramePaintCache cache;
+  auto painter = [](TPixelBitmap& strip, TPoint origin) {
+    return std::make_unique<TTestPixelPainter>(strip.View(), origin);
+  };
+  for (const Case& c : cases) {
+    c.Apply();
+    const TComposed fresh = Compose(*current, objects, look);
+    for (int paint = 0; paint < 2; ++paint) {
+      const int before = cache.ComposeCount();
+      TvnFrameGeometry g;
+      const TvnFrameStrips& s = cache.Compose(*current, FrameSkinOf(*current), objects, look, painter, g);
+      EXPECT_EQ(cache.ComposeCount() - before, paint == 0 || c.AlwaysComposes ? 1 : 0)
+          << c.Change << ", paint " << paint;
+      EXPECT_TRUE(s.Top == fresh.Strips.Top && s.Bottom == fresh.Strips.Bottom &&
+                  s.Left == fresh.Strips.Left && s.Right == fresh.Strips.Right)
+          << c.Change << ", paint " << paint;
+      EXPECT_EQ(g.Client, fresh.Geometry.Client) << c.Change;
+    }
+  }
+  cache.Clear();
+  TvnFrameGeometry g;
+  const int before = cache.ComposeCount();
+  cache.Compose(*current, FrameSkinOf(*current), objects, look, painter, g);
+  EXPECT_EQ(cache.ComposeCount() - before, 1) << "after Clear";
+}

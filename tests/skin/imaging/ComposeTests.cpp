@@ -323,3 +323,40 @@ TEST(ComposeFrameStrips, AnyGeometryStaysInsideItsPictures) {
   }
   SUCCEED();
 }
+
+// Stretching and tiling checked pixel by pixel against their definitions over row widths on
+// both sides of the short-row copies (up to 32 bytes), repeated source rows, targets clipped on
+// the left and top, and tiles whose first copy is cut (a phase).
+TEST(Compose, StretchAndTileMatchTheirDefinitions) {
+  const TPixelBitmap source = CodedPicture(200, 90);
+  struct Case {
+    TRect S, D;  // stretch source and target; the tile uses S as its piece and D's left and width
+  } cases[] = {
+      {{0, 0, 1, 1}, {0, 0, 1, 5}},        // one byte short of four: a 3-byte row
+      {{0, 0, 5, 3}, {0, 0, 5, 40}},       // 15-byte rows, each source row repeated
+      {{0, 5, 8, 88}, {0, 0, 8, 347}},     // the program's left side: 24-byte rows
+      {{2, 3, 9, 20}, {0, -4, 7, 30}},     // columns one to one, clipped at the top
+      {{3, 0, 14, 7}, {0, 0, 11, 7}},      // 33 bytes: one past the short copies
+      {{0, 0, 10, 4}, {-3, -2, 17, 9}},    // stretched wider, clipped on the left and the top
+      {{5, 0, 69, 28}, {-40, 0, 385, 28}}, // a top strip's middle: a 64-pixel piece, cut first
+      {{0, 0, 16, 2}, {-5, 0, 50, 2}},     // exactly 16 pixels: repeated from the first period
+      {{0, 0, 15, 2}, {-5, 0, 50, 2}},     // one narrower: doubled
+  };
+  for (const Case& c : cases) {
+    const int sw = c.S.Width(), sh = c.S.Height(), dw = c.D.Width(), dh = c.D.Height();
+    TPixelBitmap stretched(std::max(1, c.D.Right), std::max(1, c.D.Bottom));
+    StretchPixels(ViewOf(source), c.S, stretched.View(), c.D);
+    TPixelBitmap tiled(std::max(1, c.D.Right), sh);
+    TilePixelsX(ViewOf(source), c.S, tiled.View(), c.D.Left, dw, 0);
+    for (int y = 0; y < stretched.Height(); ++y)
+      for (int x = 0; x < stretched.Width(); ++x) {
+        const int i = x - c.D.Left, j = y - c.D.Top;
+        const TPoint want{c.S.Left + (2 * i + 1) * sw / (2 * dw), c.S.Top + (2 * j + 1) * sh / (2 * dh)};
+        ASSERT_EQ(SourceOf(stretched, x, y), want) << "stretch " << sw << "x" << sh << " at " << x << "," << y;
+      }
+    for (int y = 0; y < sh; ++y)
+      for (int x = 0; x < tiled.Width(); ++x)
+        ASSERT_EQ(SourceOf(tiled, x, y), (TPoint{c.S.Left + (x - c.D.Left) % sw, c.S.Top + y}))
+            << "tile " << sw << " at " << x << "," << y;
+  }
+}
