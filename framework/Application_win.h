@@ -4,6 +4,7 @@
 // message loop and routes Tab / Shift+Tab through the focused form's tab order.
 #include "framework/Component.h"
 #include "framework/Forms_win.h"
+#include "framework/HintWindow_win.h"
 
 #include <windows.h>
 
@@ -48,17 +49,58 @@ public:
   // Shows an error to the user (errors caught at a window procedure come here).
   void ShowException(const std::string& message);
 
+  // ---- hints ----
+  // While the mouse rests on a control whose ShowHint is on and whose Hint is not empty, the
+  // hint shows under the cursor after HintPause milliseconds (HintShortPause when another
+  // hint was showing a moment ago) and hides after HintHidePause, when the mouse leaves the
+  // control, or on a click or key. Driven from the message loop (Run, ProcessMessage).
+  bool ShowHint() const { return FShowHint; }
+  // Off frees the hint window; on makes a new one of the current HintWindowClass.
+  void SetShowHint(bool value);
+  int HintPause = 500;
+  int HintShortPause = 50;
+  int HintHidePause = 2500;
+  // The class of hint window made when ShowHint is next switched on.
+  const THintWindowClass& HintWindowClass() const { return FHintWindowClass; }
+  void SetHintWindowClass(THintWindowClass value);
+  // Runs before a hint shows: may change its text and placement, or clear canShow.
+  std::function<void(std::wstring& text, bool& canShow, THintInfo& info)> OnShowHint;
+  // The application's hint window (owned here), or null while ShowHint is off.
+  THintWindow* HintWindow() const { return FHintWindow.get(); }
+  // The control whose hint is waiting or showing, or null.
+  TWinControl* HintControl() const { return TWinControl::FindControl(FHintTarget); }
+  // Hides the hint and forgets the waiting one; the control shows its hint again only after
+  // the mouse has been elsewhere.
+  void CancelHint();
+
 private:
   friend class TForm;
   void AddForm(TForm* form) { FForms.push_back(form); }
   void RemoveForm(TForm* form);
   bool IsTabKey(const MSG& msg);
   void Dispatch(MSG& msg);
+  void WatchForHints(const MSG& msg);
+  void HintMouseMove(HWND window);
+  void HintMouseLeft(HWND window);
+  void StopHintTimers();
+  void StartHintTimer(UINT_PTR& timer, int ms);
+  void HintPauseElapsed();
+  void HintHideElapsed();
+  static void CALLBACK HintTimerProc(HWND, UINT, UINT_PTR id, DWORD);
 
   TForm* FMainForm = nullptr;  // not owned here
   std::vector<TForm*> FForms;  // not owned here: the forms in creation order
   bool FTerminated = false;
   int FExitCode = 0;
+
+  bool FShowHint = true;
+  THintWindowClass FHintWindowClass;
+  std::unique_ptr<THintWindow> FHintWindow;
+  HWND FHintTarget = nullptr;   // the hint control's window (looked up again at each use)
+  HWND FHintTracked = nullptr;  // the window told to report the mouse leaving
+  bool FHintDone = false;       // shown and hidden (or cancelled) for FHintTarget
+  UINT_PTR FPauseTimer = 0;     // thread timers of the message loop
+  UINT_PTR FHideTimer = 0;
 };
 
 // The application object, while one exists (not owned).

@@ -58,6 +58,9 @@ public:
   // Called once after a window description has set every property and link.
   virtual void Loaded() { FState.Loading = false; }
 
+  // True from the moment this component's destruction began.
+  bool Destroying() const { return FDestroying; }
+
 protected:
   // Told when a component this one watches (or owns) is inserted or removed. A removal
   // notice comes from the base destructor of the removed component: the receiver may only

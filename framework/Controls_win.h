@@ -90,6 +90,12 @@ public:
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool value);
 
+  // The hint the application shows while the mouse rests on the control (with ShowHint on).
+  const std::wstring& Hint() const { return FHint; }
+  void SetHint(std::wstring_view value) { FHint.assign(value); }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool value) { FShowHint = value; }
+
   bool Focused() const;
   void SetFocus();
   bool CanFocus() const;
@@ -161,5 +167,7 @@ private:
   bool FTabStop = false;
   bool FVisible = true;
   bool FEnabled = true;
+  std::wstring FHint;
+  bool FShowHint = false;
   TWndMethod FWindowProc;
 };

@@ -64,6 +64,8 @@ std::vector<TPropertyInfo> WinControlProperties() {
       P<C>("TabStop", [](C& c, const TDescValue& v) { c.SetTabStop(v.AsBoolean()); }),
       P<C>("Visible", [](C& c, const TDescValue& v) { c.SetVisible(v.AsBoolean()); }),
       P<C>("Enabled", [](C& c, const TDescValue& v) { c.SetEnabled(v.AsBoolean()); }),
+      P<C>("Hint", [](C& c, const TDescValue& v) { c.SetHint(WideText(v)); }),
+      P<C>("ShowHint", [](C& c, const TDescValue& v) { c.SetShowHint(v.AsBoolean()); }),
       P<C>("ParentFont", [](C& c, const TDescValue& v) { c.SetParentFont(v.AsBoolean()); }),
       P<C>("Font.Name", [font](C& c, const TDescValue& v) { font(c, [&](TFontDesc& f) { f.Name = v.AsString(); }); }),
       P<C>("Font.Height", [font](C& c, const TDescValue& v) { font(c, [&](TFontDesc& f) { f.Height = v.AsInteger(); }); }),

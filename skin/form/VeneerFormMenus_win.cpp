@@ -208,6 +208,7 @@ void TvnVeneerForm::MenuClosingCheck(UINT msg) {
     default:
       return;
   }
+  HideObjectHint();
   if (FInMainMenuMode && !FInPopupMode) {
     LeaveMainMenuMode();
   } else if (PopupVisible()) {

@@ -9,6 +9,7 @@
 #include "skin/form/VeneerForm_win.h"
 
 #include "framework/Application_win.h"
+#include "framework/Bmp.h"
 #include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
 #include "skin/data/vnSkinData.h"
@@ -21,6 +22,8 @@
 #include "skin/imaging/vnUtilsRegion.h"
 #include "skin/imaging/vnUtilsRegion_win.h"
 #include "skin/imaging/vnUtilsSystem_win.h"
+#include "skin/controls/vnSkinCtrls_win.h"
+#include "skin/controls/vnSkinHint_win.h"
 #include "skin/controls/vnTrayIcon_win.h"
 #include "skin/menus/vnSkinMenus_win.h"
 #include "skin/menus/vnSkinPopupMenu_win.h"
@@ -125,7 +128,11 @@ void TvnVeneerForm::Notification(TComponent* component, TOperation operation) {
     FSkinSupport = false;
     FObjects.Clear();
     UpdateStandardCaptions(FTrayMenu->Items(), nullptr);
+    // The skin's region and frame geometry go with it: the window takes the default look at
+    // once, unless the form itself is going.
+    if (!Destroying() && !(Owner() && Owner()->Destroying())) ApplySkin();
   }
+  if (component == FSkinHint) FSkinHint = nullptr;
   if (component == FMenusSkinData) FMenusSkinData = nullptr;
   if (component == FSystemMenu) FSystemMenu = nullptr;
   if (component == FTrayIcon) {
@@ -142,6 +149,30 @@ void TvnVeneerForm::ReleaseTrayIcon() {
   RemoveFreeNotification(FTrayIcon);
   FTrayIcon = nullptr;
   FTrayDblClickIsOurs = false;
+}
+
+void TvnVeneerForm::SetSkinHint(TvnSkinHint* value) {
+  if (FSkinHint == value) return;
+  if (FSkinHint) RemoveFreeNotification(FSkinHint);
+  FSkinHint = value;
+  if (FSkinHint) FreeNotification(FSkinHint);
+}
+
+void TvnVeneerForm::TrackActiveObject(TPoint p, bool hover) {
+  const int previous = FObjects.ActiveIndex();
+  FObjects.TrackActiveObject(p, hover, IsFormActive());
+  const int active = FObjects.ActiveIndex();
+  if (previous == active || !ShowObjectHint || !FSkinHint) return;
+  auto hinted = [](const TvnActiveSkinObject* o) {
+    return o != nullptr && o->ObjectEnabled && o->ObjectVisible && !o->ObjectHintText.empty();
+  };
+  if (hinted(FObjects.At(previous))) FSkinHint->HideHintText();
+  if (const TvnActiveSkinObject* now = FObjects.At(active); hinted(now))
+    FSkinHint->ShowHintText(std::wstring(now->ObjectHintText.begin(), now->ObjectHintText.end()));
+}
+
+void TvnVeneerForm::HideObjectHint() {
+  if (ShowObjectHint && FSkinHint) FSkinHint->HideHintText();
 }
 
 void TvnVeneerForm::SetTrayIcon(TvnTrayIcon* value) {
@@ -219,6 +250,7 @@ void TvnVeneerForm::SetBorderIcons(TvnBorderIcons value) {
 
 void TvnVeneerForm::SetShowIcon(bool value) {
   FShowIcon = value;
+  FPaintCache.Clear();
   if (!ComponentState().Loading) RepaintFrame();
 }
 
@@ -500,6 +532,13 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         Previous(m);
         if (FForm->BorderStyle() != TFormBorderStyle::bsNone) RepaintFrame();
         return;
+      case WM_SETICON:
+      case WM_SYSCOLORCHANGE:
+        // A kept inactive frame shows the old icon or colours: paint it anew.
+        FPaintCache.Clear();
+        Previous(m);
+        RepaintFrame();
+        return;
       case WM_SHOWWINDOW:
         if (HWND window = Window(); window && LayeredWindows()) {
           const LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
@@ -571,6 +610,10 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
           // The activation changes before this message returns; paint the look it is becoming.
           RepaintFrame();
           UpdateCaptionActivity(true);
+        } else {
+          // No frame to paint, but the caption objects still follow the activation and
+          // OnActivate / OnDeActivate still fire.
+          UpdateCaptionActivity(false);
         }
         return;
       case WM_SYNCPAINT:
@@ -673,10 +716,15 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
           StopAllTimers();
           FObjects.Clear();
         }
+        // The form's skinned controls let go of the descriptions the load is about to free.
+        vnWalkSkinControls(*FForm, reinterpret_cast<const TvnSkinData*>(m.WParam),
+                           [](TvnSkinControl& c) { c.ReleaseSkin(); });
         Previous(m);
         return;
       case WM_SKINCHANGED:
         if (FSkinData && m.WParam == reinterpret_cast<WPARAM>(FSkinData)) ApplySkin();
+        vnWalkSkinControls(*FForm, reinterpret_cast<const TvnSkinData*>(m.WParam),
+                           [](TvnSkinControl& c) { c.ApplySkinChange(); });
         Previous(m);
         return;
       case WM_SKINSTRINGSCHANGED:
@@ -818,6 +866,7 @@ int TvnVeneerForm::HitTest(TPoint p) {
 // ---- skin application -------------------------------------------------------------------------
 
 void TvnVeneerForm::ApplySkin() {
+  FPaintCache.Clear();  // the kept frame belongs to the skin this replaces
   FObjects.ResetIndices();
   FSkinSupport = FSkinData != nullptr && !FSkinData->SkinEmpty;
   if (FSkinSupport) {
@@ -840,9 +889,13 @@ void TvnVeneerForm::ApplySkin() {
   else if (FHeight < minH) SetOwnerBounds(Bounds(r.left, r.top, FWidth, minH));
   else if (FWidth < minW) SetOwnerBounds(Bounds(r.left, r.top, minW, FHeight));
   else NudgeWidth();
+  // A rolled-up or minimized window is its frame alone, as this skin draws it: a rolled-up one
+  // keeps its width, a minimized one (a caption bar parked at the bottom) narrows with the skin.
   if (FState.RolledUp || FState.WindowState == wsMinimized) {
     if (FHeight != MinTrackHeight()) SetOwnerBounds(Bounds(r.left, r.top, FWidth, MinTrackHeight()));
   }
+  if (FState.WindowState == wsMinimized && FWidth != MinTrackWidth())
+    SetOwnerBounds(Bounds(r.left, r.top, MinTrackWidth(), FHeight));
   RememberSize();
   if (FSkinSupport) UpdateFrame(true);
   ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -951,22 +1004,21 @@ void TvnVeneerForm::PaintSkinFrame() {
   look.RenderInactive = AutoRenderInactive();
   look.ShowIcon = FShowIcon;
   look.SmallIconSize = SmallIconSize();
-  TvnFrameStrips strips;
-  FGeometry = ComposeSkinFrame(*FSkinData, FFrameSkin, FObjects, look,
-                               [](TPixelBitmap& strip, TPoint origin) {
-                                 return std::make_unique<TvnBitmapPainter>(strip, origin);
-                               },
-                               strips);
+  const TvnFrameStrips& strips = FPaintCache.Compose(*FSkinData, FFrameSkin, FObjects, look,
+                                                     [](TPixelBitmap& strip, TPoint origin) {
+                                                       return std::make_unique<TvnBitmapPainter>(strip, origin);
+                                                     },
+                                                     FGeometry);
   const TRect client = FGeometry.Client;
   TvnWindowDC dc(window);
   if (!dc.Get()) return;
   if (client.Top < client.Bottom)
     ::ExcludeClipRect(dc.Get(), client.Left, client.Top, client.Right, client.Bottom);
   const int top = strips.Top.Height();
-  PaintPixels(dc.Get(), 0, 0, strips.Top.View());
-  PaintPixels(dc.Get(), 0, top, strips.Left.View());
-  PaintPixels(dc.Get(), w - strips.Right.Width(), top, strips.Right.View());
-  PaintPixels(dc.Get(), 0, h - strips.Bottom.Height(), strips.Bottom.View());
+  PaintPixels(dc.Get(), 0, 0, ViewOf(strips.Top));
+  PaintPixels(dc.Get(), 0, top, ViewOf(strips.Left));
+  PaintPixels(dc.Get(), w - strips.Right.Width(), top, ViewOf(strips.Right));
+  PaintPixels(dc.Get(), 0, h - strips.Bottom.Height(), ViewOf(strips.Bottom));
 }
 
 void TvnVeneerForm::PaintDefaultFrame() {
@@ -1294,6 +1346,21 @@ void AddFontProperties(std::vector<TPropertyInfo>& list, const std::string& name
   }));
 }
 
+// A plain notification of the component: the description's handler gets the component as sender.
+TPropertyInfo PlainEvent(const char* name, std::function<void(TvnVeneerForm&)> TvnVeneerForm::*event) {
+  return EventProperty<TvnVeneerForm>(name, [event](TvnVeneerForm& c, TNotifyEvent handler) {
+    c.*event = [handler = std::move(handler)](TvnVeneerForm& sender) { handler(&sender); };
+  });
+}
+
+// An event fired on behalf of a frame object, with the object's parameters.
+template <class Event>
+TPropertyInfo ObjectEvent(const char* name, Event TvnVeneerForm::*event) {
+  return TypedEventProperty<TvnVeneerForm, Event>(name, [event](TvnVeneerForm& c, Event handler) {
+    c.*event = std::move(handler);
+  });
+}
+
 template <class Field>
 TPropertyInfo Flag(const char* name, Field field) {
   return ValueProperty<TvnVeneerForm>(name, [field](TvnVeneerForm& c, const TDescValue& v) {
@@ -1316,6 +1383,7 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       LinkProperty<F, TvnSkinData>("MenusSkinData", [](F& c, TvnSkinData* s) { c.SetMenusSkinData(s); }),
       LinkProperty<F, TPopupMenu>("SystemMenu", [](F& c, TPopupMenu* m) { c.SetSystemMenu(m); }),
       LinkProperty<F, TvnTrayIcon>("TrayIcon", [](F& c, TvnTrayIcon* t) { c.SetTrayIcon(t); }),
+      LinkProperty<F, TvnSkinHint>("SkinHint", [](F& c, TvnSkinHint* h) { c.SetSkinHint(h); }),
       ValueProperty<F>("BorderIcons", [](F& c, const TDescValue& v) { c.SetBorderIcons(BorderIconsFromSet(v.AsSet())); }),
       ValueProperty<F>("ShowIcon", [](F& c, const TDescValue& v) { c.SetShowIcon(v.AsBoolean()); }),
       ValueProperty<F>("HideCaptionButtons", [](F& c, const TDescValue& v) { c.SetHideCaptionButtons(v.AsBoolean()); }),
@@ -1345,6 +1413,27 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       Number("MinHeight", &F::MinHeight),
       Number("MaxWidth", &F::MaxWidth),
       Number("MaxHeight", &F::MaxHeight),
+      // The logo is a whole BMP file in the description's binary data; {} is no logo.
+      ValueProperty<F>("LogoBitMap", [](F& c, const TDescValue& v) {
+        c.SetLogoBitMap(v.AsBytes().empty() ? TPixelBitmap{} : DecodeBmp(v.AsBytes()));
+      }),
+      PlainEvent("OnChangeSkinData", &F::OnChangeSkinData),
+      PlainEvent("OnActivate", &F::OnActivate),
+      PlainEvent("OnDeActivate", &F::OnDeActivate),
+      PlainEvent("OnChangeRollUpState", &F::OnChangeRollUpState),
+      PlainEvent("OnMinimizeToTray", &F::OnMinimizeToTray),
+      PlainEvent("OnRestoreFromTray", &F::OnRestoreFromTray),
+      PlainEvent("OnSkinMenuOpen", &F::OnSkinMenuOpen),
+      PlainEvent("OnSkinMenuClose", &F::OnSkinMenuClose),
+      PlainEvent("OnMainMenuEnter", &F::OnMainMenuEnter),
+      PlainEvent("OnMainMenuExit", &F::OnMainMenuExit),
+      ObjectEvent("OnActivateCustomObject", &F::OnActivateCustomObject),
+      ObjectEvent("OnPaintEvent", &F::OnPaintEvent),
+      ObjectEvent("OnMouseEnterEvent", &F::OnMouseEnterEvent),
+      ObjectEvent("OnMouseLeaveEvent", &F::OnMouseLeaveEvent),
+      ObjectEvent("OnMouseDownEvent", &F::OnMouseDownEvent),
+      ObjectEvent("OnMouseUpEvent", &F::OnMouseUpEvent),
+      ObjectEvent("OnMouseMoveEvent", &F::OnMouseMoveEvent),
   };
   AddFontProperties(p, "DefCaptionFont", [](F& c) -> TFontDesc& { return c.DefCaptionFontForChange(); });
   AddFontProperties(p, "DefInActiveCaptionFont", [](F& c) -> TFontDesc& { return c.DefInActiveCaptionFontForChange(); });

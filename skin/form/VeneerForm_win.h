@@ -10,6 +10,7 @@
 #include "framework/Menus.h"
 #include "skin/form/FrameMenus.h"
 #include "skin/form/FrameObjectList.h"
+#include "skin/form/FramePaint.h"
 #include "skin/form/FramePainter_win.h"
 #include "skin/form/MenuSettings.h"
 #include "skin/menus/vnSkinMenuHost.h"
@@ -24,6 +25,7 @@ class TClassRegistry;
 class TvnSkinMenu;
 class TvnSkinPopupMenu;
 class TvnTrayIcon;
+class TvnSkinHint;
 
 // Platform hit code of the frame objects the component handles itself.
 constexpr int HTOBJECT_CODE = 19;
@@ -74,6 +76,10 @@ public:
   // makes its double click bring the window back when it has no handler of its own.
   TvnTrayIcon* TrayIcon() const { return FTrayIcon; }
   void SetTrayIcon(TvnTrayIcon* value);
+  // The hint component that shows the frame objects' hints while ShowObjectHint is on (not
+  // owned; cleared when it is freed).
+  TvnSkinHint* SkinHint() const { return FSkinHint; }
+  void SetSkinHint(TvnSkinHint* value);
 
   // ---- published plain settings (read where they are used) ----
   bool UseFormCursorInNCArea = false;
@@ -233,7 +239,9 @@ private:
   bool LayeredWindows() const;
   void ApplyWindowRegion(bool rebuild, bool redraw = true);
   void Layout();
-  void TrackActiveObject(TPoint p, bool hover) { FObjects.TrackActiveObject(p, hover, IsFormActive()); }
+  // Follows the mouse over the frame objects; the hot object's hint shows and hides with it.
+  void TrackActiveObject(TPoint p, bool hover);
+  void HideObjectHint();
   TvnMouseCapture Capture();
   void HoverTick();
   void StartTimer(UINT_PTR id, UINT ms);
@@ -282,6 +290,7 @@ private:
   bool FSkinSupport = false;
   TvnFrameSkin FFrameSkin;
   TvnFrameGeometry FGeometry;
+  TvnFramePaintCache FPaintCache;  // the frame's strips between paints
   TRect FDefaultCaption;
   TvnMaskStrips FMaskStrips;
   bool FHasRegion = false;
@@ -298,6 +307,7 @@ private:
   std::unique_ptr<TvnSkinMenu> FSkinMenu;
   TPopupMenu* FSystemMenu = nullptr;         // not owned
   TvnTrayIcon* FTrayIcon = nullptr;          // not owned
+  TvnSkinHint* FSkinHint = nullptr;          // not owned
   bool FTrayDblClickIsOurs = false;          // its OnDblClick calls this frame
   TvnPopupMenuEngine* FMenuEngine = nullptr;  // not owned
   bool FInPopupMode = false;

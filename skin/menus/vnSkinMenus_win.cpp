@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/Application_win.h"
+#include "framework/CodePage.h"
 #include "framework/GdiCache_win.h"
 #include "framework/ImageList.h"
 #include "skin/data/vnSkinData.h"
@@ -166,7 +167,8 @@ void TvnSkinPopupWindow::BuildItems(TMenuItem* itemA, TMenuItem* itemB, int firs
   Look = ResolvePopupSkin(skinData);
   ItemSkin = Look.Item;
   if (Look.Skinned() && ItemSkin != nullptr && ParentPopup.UseSkinFont) {
-    ItemFont = TFontDesc{ItemSkin->FontName, DEFAULT_CHARSET_VALUE, ItemSkin->FontHeight, ItemSkin->FontColor,
+    // The description holds the face name in code page 936; fonts are named in UTF-8.
+    ItemFont = TFontDesc{CodePageToUtf8(ItemSkin->FontName), DEFAULT_CHARSET_VALUE, ItemSkin->FontHeight, ItemSkin->FontColor,
                          ItemSkin->FontStyle};
     ItemFont.Charset = ParentPopup.DefaultItemFont.Charset;
   } else {

@@ -11,7 +11,9 @@
 #include "skin/data/vnSkinDataResStr.h"
 #include "skin/data/vnSkinDataStoredSkin.h"
 #include "skin/data/vnSkinData_win.h"
+#include "framework/ClassRegistry.h"
 #include "framework/Description.h"
+#include "framework/DescriptionReader.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsRegion.h"
@@ -336,6 +338,69 @@ TEST_F(TFrameFixture, RepaintsAndActivationsLeaveNoGdiObjects) {
   EXPECT_EQ(TvnGdiCount::Live(), live);
 }
 
+// A minimized secondary window is a caption bar as wide as the frame the current skin draws:
+// a skin applied while it is minimized narrows or widens it to that width (MinWidth counts
+// only without a skin).
+TEST_F(TFrameFixture, ApplyingASkinToAMinimizedWindowSizesItToTheFrame) {
+  struct Case {
+    bool SkinnedBefore, SkinnedAfter;
+    int MinWidth;
+    int Width, Height;
+  };
+  for (const Case c : {Case{true, false, 0, 120, 25}, Case{false, true, 300, 191, 45},
+                       Case{true, false, 300, 300, 25}}) {
+    Make(TFormBorderStyle::bsSingle, c.SkinnedBefore);
+    if (!Skin) Skin = MakeSkin();
+    Frame->MinWidth = c.MinWidth;
+    Frame->ChangeWindowState(wsMinimized);
+    ASSERT_EQ(Frame->FrameState().WindowState, wsMinimized);
+    Frame->SetSkinData(c.SkinnedAfter ? Skin.get() : nullptr);
+    EXPECT_EQ(WindowRect().Width(), c.Width) << "skinned after: " << c.SkinnedAfter << ", MinWidth " << c.MinWidth;
+    EXPECT_EQ(WindowRect().Height(), c.Height) << "skinned after: " << c.SkinnedAfter << ", MinWidth " << c.MinWidth;
+    Form.reset();
+    Skin.reset();
+  }
+}
+
+// A borderless window has no frame to paint, but its caption object and OnActivate /
+// OnDeActivate still follow the activation the platform announces.
+TEST_F(TFrameFixture, BorderlessWindowFollowsNonClientActivation) {
+  Make(TFormBorderStyle::bsNone, true);
+  std::vector<std::string> events;
+  Frame->OnActivate = [&](TvnVeneerForm&) { events.push_back("activate"); };
+  Frame->OnDeActivate = [&](TvnVeneerForm&) { events.push_back("deactivate"); };
+  TvnActiveSkinObject* caption = Frame->Objects().At(0);
+  ASSERT_NE(caption, nullptr);
+  for (const bool active : {false, true}) {
+    events.clear();
+    ::SendMessageW(Window(), WM_NCACTIVATE, active, 0);
+    EXPECT_EQ(caption->ActiveLook, active);
+    EXPECT_EQ(events, std::vector<std::string>{active ? "activate" : "deactivate"});
+  }
+}
+
+// Freeing the skin data under a skinned window: the default look at once, without the skin's
+// region, with the default insets and the default hit codes.
+TEST_F(TFrameFixture, FreeingTheSkinDataGivesTheDefaultLookAtOnce) {
+  Make(TFormBorderStyle::bsSingle, true);
+  ASSERT_EQ(Hit(3, 200), HTOBJECT_CODE);  // skinned: the client starts 8 pixels in
+  Skin.reset();
+  EXPECT_EQ(Frame->SkinData(), nullptr);
+  EXPECT_FALSE(Frame->SkinSupport());
+  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(::GetWindowRgn(Window(), region), ERROR) << "the skin's region is still on the window";
+  ::DeleteObject(region);
+  const TRect w = WindowRect();
+  POINT origin{0, 0};
+  ::ClientToScreen(Window(), &origin);
+  EXPECT_EQ(origin.x - w.Left, 3);
+  EXPECT_EQ(origin.y - w.Top, 22);
+  struct Case { int X, Y, Code; };
+  for (const Case c : {Case{2, 200, HTOBJECT_CODE}, Case{3, 200, HTCLIENT}, Case{100, 10, HTCAPTION},
+                       Case{w.Width() - 4, w.Height() - 4, HTCLIENT}, Case{w.Width() - 3, 200, HTOBJECT_CODE}})
+    EXPECT_EQ(Hit(c.X, c.Y), c.Code) << "at " << c.X << ", " << c.Y;
+}
+
 // ---- pixels, translucency and GDI objects ------------------------------------------------
 
 // What the client area shows, read back from its DC.
@@ -441,6 +506,130 @@ TEST_F(TFrameFixture, LogoCentredOverTheClientBackgroundAndFollowingTheSize) {
   shown = CaptureClient(Window());
   EXPECT_EQ(shown.GetPixel(moved.X + 1, moved.Y), 0xFF0000u);
   EXPECT_EQ(shown.GetPixel(moved.X + 10, moved.Y + 5), 0x0000FFu);
+}
+
+// ---- the component read from a window description ------------------------------------------
+
+// A form whose handlers the description wires to the component's events; each call is logged.
+struct TDescribedForm : TForm {
+  using TForm::TForm;
+  std::vector<std::string> Calls;
+  void Notified(TComponent* sender) { Calls.push_back("notified by " + sender->Name()); }
+  void ObjectShown(const std::string& id, bool& visible) {
+    visible = true;
+    Calls.push_back("shown " + id);
+  }
+  void ObjectPainted(const std::string& id, TvnFramePainter&, const TRect& r) {
+    Calls.push_back("painted " + id + " " + std::to_string(r.Right));
+  }
+  void ObjectEntered(const std::string& id) { Calls.push_back("entered " + id); }
+  void ObjectLeft(const std::string& id) { Calls.push_back("left " + id); }
+  void ObjectPressed(const std::string& id, int x, int y, const TRect&, TvnMouseButton b) {
+    Calls.push_back("pressed " + id + " " + std::to_string(x) + "," + std::to_string(y) +
+                    (b == TvnMouseButton::Right ? " right" : ""));
+  }
+  void ObjectReleased(const std::string& id, int x, int y, const TRect&, TvnMouseButton) {
+    Calls.push_back("released " + id + " " + std::to_string(x) + "," + std::to_string(y));
+  }
+  void ObjectMoved(const std::string& id, int x, int y, const TRect&) {
+    Calls.push_back("moved " + id + " " + std::to_string(x) + "," + std::to_string(y));
+  }
+};
+
+TClassRegistry DescribedFormRegistry() {
+  TClassRegistry r;
+  RegisterVeneerFormClasses(r);
+  using D = TDescribedForm;
+  r.Register(RootClass<D>("TDescribedForm", "",
+                          {Handler<D>("Notified", &D::Notified), Handler<D>("ObjectShown", &D::ObjectShown),
+                           Handler<D>("ObjectPainted", &D::ObjectPainted),
+                           Handler<D>("ObjectEntered", &D::ObjectEntered), Handler<D>("ObjectLeft", &D::ObjectLeft),
+                           Handler<D>("ObjectPressed", &D::ObjectPressed),
+                           Handler<D>("ObjectReleased", &D::ObjectReleased), Handler<D>("ObjectMoved", &D::ObjectMoved)},
+                          {}));
+  return r;
+}
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+  static const char* d = "0123456789ABCDEF";
+  std::string out;
+  for (std::uint8_t b : bytes) out += {d[b >> 4], d[b & 15]};
+  return out;
+}
+
+// The frame of a described form, read from the component's lines.
+TvnVeneerForm& ReadFrame(TDescribedForm& form, const std::string& lines, const TClassRegistry& registry) {
+  ReadDescription("object Form1: TDescribedForm\n  object vnVeneerForm1: TvnVeneerForm\n" + lines + "  end\nend\n", form,
+                  registry);
+  auto* frame = dynamic_cast<TvnVeneerForm*>(form.FindComponent("vnVeneerForm1"));
+  if (!frame) throw std::runtime_error("no frame read");
+  return *frame;
+}
+
+TEST(FrameDescription, EveryEventAndTheLogoAreSetFromADescription) {
+  const TClassRegistry registry = DescribedFormRegistry();
+  using Plain = std::function<void(TvnVeneerForm&)> TvnVeneerForm::*;
+  const std::pair<const char*, Plain> plain[] = {
+      {"OnChangeSkinData", &TvnVeneerForm::OnChangeSkinData}, {"OnActivate", &TvnVeneerForm::OnActivate},
+      {"OnDeActivate", &TvnVeneerForm::OnDeActivate}, {"OnChangeRollUpState", &TvnVeneerForm::OnChangeRollUpState},
+      {"OnMinimizeToTray", &TvnVeneerForm::OnMinimizeToTray}, {"OnRestoreFromTray", &TvnVeneerForm::OnRestoreFromTray},
+      {"OnSkinMenuOpen", &TvnVeneerForm::OnSkinMenuOpen}, {"OnSkinMenuClose", &TvnVeneerForm::OnSkinMenuClose},
+      {"OnMainMenuEnter", &TvnVeneerForm::OnMainMenuEnter}, {"OnMainMenuExit", &TvnVeneerForm::OnMainMenuExit}};
+  std::string lines = "    LogoBitMap = {\n      " + Hex(EncodeBmp(MakeLogo())) + "\n    }\n";
+  for (const auto& [name, event] : plain) lines += std::string("    ") + name + " = Notified\n";
+  lines +=
+      "    OnActivateCustomObject = ObjectShown\n    OnPaintEvent = ObjectPainted\n"
+      "    OnMouseEnterEvent = ObjectEntered\n    OnMouseLeaveEvent = ObjectLeft\n"
+      "    OnMouseDownEvent = ObjectPressed\n    OnMouseUpEvent = ObjectReleased\n    OnMouseMoveEvent = ObjectMoved\n";
+  TDescribedForm form(nullptr);
+  TvnVeneerForm& frame = ReadFrame(form, lines, registry);
+  EXPECT_EQ(frame.LogoBitMap(), MakeLogo());
+  for (const auto& [name, event] : plain) {
+    form.Calls.clear();
+    ASSERT_TRUE(frame.*event) << name;
+    (frame.*event)(frame);
+    EXPECT_EQ(form.Calls, std::vector<std::string>{"notified by vnVeneerForm1"}) << name;
+  }
+  form.Calls.clear();
+  bool visible = false;
+  TvnDibSurface surface(1, 1);
+  TvnDibPainter painter(surface, {0, 0});
+  frame.OnActivateCustomObject("helpbutton", visible);
+  frame.OnPaintEvent("clock", painter, Rect(1, 2, 30, 40));
+  frame.OnMouseEnterEvent("clock");
+  frame.OnMouseLeaveEvent("clock");
+  frame.OnMouseDownEvent("clock", 5, 6, Rect(0, 0, 1, 1), TvnMouseButton::Right);
+  frame.OnMouseUpEvent("clock", 7, 8, Rect(0, 0, 1, 1), TvnMouseButton::Left);
+  frame.OnMouseMoveEvent("clock", -1, -1, Rect(0, 0, 1, 1));
+  EXPECT_TRUE(visible);
+  EXPECT_EQ(form.Calls, (std::vector<std::string>{"shown helpbutton", "painted clock 30", "entered clock", "left clock",
+                                                  "pressed clock 5,6 right", "released clock 7,8", "moved clock -1,-1"}));
+}
+
+TEST(FrameDescription, PlainHandlersFitObjectEventsAndFaultsNameTheLine) {
+  const TClassRegistry registry = DescribedFormRegistry();
+  {
+    TDescribedForm form(nullptr);
+    TvnVeneerForm& frame = ReadFrame(form, "    OnMouseEnterEvent = Notified\n    LogoBitMap = {}\n", registry);
+    frame.OnMouseEnterEvent("clock");
+    EXPECT_EQ(form.Calls, std::vector<std::string>{"notified by vnVeneerForm1"});
+    EXPECT_TRUE(frame.LogoBitMap().IsEmpty());
+  }
+  struct Case { const char* lines; const char* says; } cases[] = {
+      {"    OnActivate = ObjectEntered\n", "does not take the parameters of OnActivate"},
+      {"    OnPaintEvent = ObjectEntered\n", "does not take the parameters of OnPaintEvent"},
+      {"    LogoBitMap = {424D00}\n", "LogoBitMap"},
+  };
+  for (const auto& c : cases) {
+    TDescribedForm form(nullptr);
+    try {
+      ReadFrame(form, c.lines, registry);
+      ADD_FAILURE() << "no error for: " << c.lines;
+    } catch (const TDescriptionError& e) {
+      EXPECT_EQ(e.Line(), 3) << c.lines << " -> " << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << c.lines << " -> " << e.what();
+    }
+  }
 }
 
 TEST(FrameAlphaBlend, FadeInEndsAtTheValueAndSettersApplyAtRunTime) {
