@@ -1,22 +1,9 @@
-# Draws the Quillon skin into OUT and fails unless every file equals its committed copy in SKIN
-# and no committed picture or description is missing from the drawing.
+# Draws a skin into OUT (Quillon's own, or with THEME=--dark the dark one) and fails unless it
+# gives exactly the committed files of SKIN.
+include(${CMAKE_CURRENT_LIST_DIR}/SkinFolderMatches.cmake)
 file(REMOVE_RECURSE "${OUT}")
-execute_process(COMMAND "${TOOL}" "${OUT}" RESULT_VARIABLE rc OUTPUT_QUIET)
+execute_process(COMMAND "${TOOL}" ${THEME} "${OUT}" RESULT_VARIABLE rc OUTPUT_QUIET)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "draw_quillon_skin failed (${rc})")
 endif()
-file(GLOB drawn RELATIVE "${OUT}" "${OUT}/*")
-file(GLOB committed RELATIVE "${SKIN}" "${SKIN}/*.bmp" "${SKIN}/*.ini")
-list(SORT drawn)
-list(SORT committed)
-if(NOT drawn STREQUAL committed)
-  message(FATAL_ERROR "drawn files (${drawn}) differ from the committed ones (${committed})")
-endif()
-foreach(name IN LISTS drawn)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT}/${name}" "${SKIN}/${name}" RESULT_VARIABLE same)
-  if(NOT same EQUAL 0)
-    message(FATAL_ERROR "${name}: drawing the skin again gives other bytes than skins/quillon/${name}; "
-                        "run draw_quillon_skin skins/quillon and commit the result")
-  endif()
-endforeach()
-message(STATUS "${CMAKE_CURRENT_LIST_FILE}: ${drawn}")
+skin_folder_matches("${OUT}" "${SKIN}" "run draw_quillon_skin ${THEME} ${SKIN} and commit the result")

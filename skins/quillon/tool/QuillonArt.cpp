@@ -12,6 +12,7 @@
 #include "framework/Bmp.h"
 #include "skins/quillon/tool/QuillonLayout.h"
 #include "skins/quillon/tool/SkinArt.h"
+#include "skins/quillon/tool/SkinTheme.h"
 
 #include <algorithm>
 #include <map>
@@ -146,11 +147,11 @@ void DrawAppIcon(TPixelBitmap& bmp, int x, int y, int size, TRgb top, TRgb botto
 }
 
 // ---- Frame: main picture and mask.
-TShape WindowShape() { return TopRoundRectShape(0, 0, MainWidth, MainHeight, FormCornerRadius); }
+TShape WindowShape(int cornerRadius) { return TopRoundRectShape(0, 0, MainWidth, MainHeight, cornerRadius); }
 
-TPixelBitmap DrawMainPicture() {
+TPixelBitmap DrawMainPicture(int cornerRadius) {
   TPixelBitmap bmp(MainWidth, MainHeight);
-  const TShape shape = WindowShape();
+  const TShape shape = WindowShape(cornerRadius);
   for (int y = 0; y < MainHeight; ++y)
     for (int x = 0; x < MainWidth; ++x) {
       // Each of the 16 samples is the outline (on or outside the edge), a soft white
@@ -620,15 +621,23 @@ TPixelBitmap DrawTabs() {
   return bmp;
 }
 
+// Every pixel of a colour picture in the theme's colours. Masks stay black and white.
+void Recolour(TSkinPicture& picture, const TSkinTheme& theme) {
+  if (!theme.Dark || picture.BitsPerPixel == 1) return;
+  TPixelBitmap& bmp = picture.Pixels;
+  for (int y = 0; y < bmp.Height(); ++y)
+    for (int x = 0; x < bmp.Width(); ++x) PutRgb(bmp, x, y, ThemeColour(theme, GetRgb(bmp, x, y)));
+}
+
 }  // namespace
 
-TQuillonArt DrawQuillonArt() {
+TQuillonArt DrawQuillonArt(const TSkinTheme& theme) {
   auto Pic = [](std::string name, int bits, TPixelBitmap pixels, std::vector<TRect> exact = {}) {
     return TSkinPicture{std::move(name), bits, std::move(pixels), std::move(exact)};
   };
   TQuillonArt art;
-  art.Main = Pic("frame.bmp", 24, DrawMainPicture());
-  art.Mask = Pic("framemask.bmp", 1, DrawMask(MainWidth, MainHeight, WindowShape()));
+  art.Main = Pic("frame.bmp", 24, DrawMainPicture(theme.WindowCornerRadius));
+  art.Mask = Pic("framemask.bmp", 1, DrawMask(MainWidth, MainHeight, WindowShape(theme.WindowCornerRadius)));
   art.Active.push_back(Pic("controls.bmp", 8, DrawControls()));
   art.Active.push_back(Pic("menuitem.bmp", 24, DrawMenuItems()));
   // The first frame of each caption button is its normal look on the caption, and the first
@@ -646,6 +655,10 @@ TQuillonArt DrawQuillonArt() {
   art.Active.push_back(Pic("checks.bmp", 8, DrawChecks()));
   art.Active.push_back(Pic("gauges.bmp", 24, DrawGauges()));
   art.Active.push_back(Pic("tabs.bmp", 24, DrawTabs()));
+  // The caption-button strips are drawn from the light frame picture, so the colours change
+  // only now, all pictures at once, and equal colours stay equal.
+  Recolour(art.Main, theme);
+  for (TSkinPicture& picture : art.Active) Recolour(picture, theme);
   return art;
 }
 

@@ -23,7 +23,9 @@ struct TQuillonArt {
   std::vector<TSkinPicture> Active;  // the twelve active pictures, in container order
 };
 
-TQuillonArt DrawQuillonArt();
+struct TSkinTheme;
+// Every picture of the skin, in the theme's colours and window shape.
+TQuillonArt DrawQuillonArt(const TSkinTheme& theme);
 
 // The palette an indexed picture is written with: the colours of the exact areas, then the
 // other colours by how often they occur (most frequent first, ties by colour value), at most

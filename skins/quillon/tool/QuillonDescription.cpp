@@ -10,8 +10,11 @@
 #include "framework/CodePage.h"
 #include "skins/quillon/tool/QuillonLayout.h"
 #include "skins/quillon/tool/SkinArt.h"
+#include "skins/quillon/tool/SkinTheme.h"
 
+#include <cctype>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -184,6 +187,7 @@ using TValues = std::vector<std::pair<std::string, std::string>>;
 // ---- Writer.
 class TDescriptionWriter {
  public:
+  explicit TDescriptionWriter(const TSkinTheme& theme) : FTheme(theme) {}
   // A comment line (UTF-8 here; the whole text becomes GB2312 at the end).
   void Comment(const std::string& text) { Line("; " + text); }
   void Blank() { Line(""); }
@@ -210,18 +214,20 @@ class TDescriptionWriter {
       if (it != given.end()) given.erase(it);
       // An empty rectangle is what a missing key reads as; leaving those out keeps the
       // sections down to the looks they really use.
-      if (value != "0,0,0,0") Line(key + "=" + value);
+      if (value != "0,0,0,0") Line(key + "=" + Themed(key, value));
     }
     if (!given.empty()) throw std::logic_error(name + ": no key " + given.begin()->first + " in its table");
   }
   void Keys(const TValues& values) {
-    for (const auto& [key, value] : values) Line(key + "=" + value);
+    for (const auto& [key, value] : values) Line(key + "=" + Themed(key, value));
   }
 
   // The text in GB2312 with CR LF line ends, its rule lines lengthened so that the text has
-  // exactly the given length in bytes.
-  std::string Text(std::size_t length) {
+  // exactly the given length in bytes (none: each rule line stays a bare ";").
+  std::string Text(std::optional<std::size_t> fixedLength) {
     std::string text = Encode();
+    if (!fixedLength) return text;
+    const std::size_t length = *fixedLength;
     if (text.size() > length) throw std::logic_error("the description is " + std::to_string(text.size()) +
                                                      " bytes, more than " + std::to_string(length));
     // Spread the missing bytes over the rule lines, as dashes, earlier rules one longer.
@@ -238,6 +244,15 @@ class TDescriptionWriter {
 
  private:
   void Line(std::string text) { FLines.push_back(std::move(text)); }
+  // Every key whose name ends in "color" holds a colour value (0x00BBGGRR in decimal): it is
+  // written in the theme's colours, like the pictures.
+  std::string Themed(const std::string& key, const std::string& value) const {
+    std::string lower = key;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!FTheme.Dark || !lower.ends_with("color")) return value;
+    const std::uint32_t v = static_cast<std::uint32_t>(std::stoul(value));
+    return V(ThemeColour(FTheme, Rgb(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF)));
+  }
   std::string Encode() const {
     std::string all;
     for (const std::string& line : FLines) all += line + "\r\n";
@@ -246,6 +261,7 @@ class TDescriptionWriter {
     return gb;
   }
 
+  const TSkinTheme& FTheme;
   std::vector<std::string> FLines;
   std::vector<std::size_t> FRules;
 };
@@ -281,15 +297,16 @@ namespace {
 
 constexpr std::size_t DescriptionLength = 32276;
 
-void WriteFormSections(TDescriptionWriter& w, const TQuillonArt& art) {
+void WriteFormSections(TDescriptionWriter& w, const TQuillonArt& art, const TSkinTheme& theme) {
   w.Section("VERSION");
-  w.Keys({{"skinname", "Quillon"},
+  w.Keys({{"skinname", theme.SkinName},
           {"skinauthor", "Quillon"},
           {"authoremail", ""},
           {"authorurl", ""},
-          {"skincomments", "清爽的浅色边框，圆角标题栏，按钮带五帧动画。"}});
+          {"skincomments", theme.Comments}});
   w.Blank();
-  w.Comment("Quillon's own skin, drawn by skins/quillon/tool (draw_quillon_skin): do not edit by hand,");
+  w.Comment(theme.Dark ? "Quillon's dark skin, drawn by skins/quillon/tool (draw_quillon_skin --dark): do not edit by hand,"
+                       : "Quillon's own skin, drawn by skins/quillon/tool (draw_quillon_skin): do not edit by hand,");
   w.Comment("change the program and draw it again. Object and control sections list every key of");
   w.Comment("their kind in reading order; rectangles a look does not use are left out (0,0,0,0).");
   w.Blank();
@@ -794,14 +811,15 @@ void WriteList(TDescriptionWriter& w, const std::string& list, const std::vector
 
 }  // namespace
 
-std::string MakeQuillonDescription(const TQuillonArt& art) {
-  TDescriptionWriter writer;
-  WriteFormSections(writer, art);
+std::string MakeQuillonDescription(const TQuillonArt& art, const TSkinTheme& theme) {
+  TDescriptionWriter writer(theme);
+  WriteFormSections(writer, art, theme);
   writer.Rule();
   writer.Comment("Frame objects: the caption, the caption buttons, menu items and menu bar pieces.");
   WriteList(writer, "SKINOBJECTS", Objects(), true);
   writer.Rule();
   writer.Comment("Controls: 59 descriptions of 28 kinds, all drawn in the pictures above.");
   WriteList(writer, "SKINCONTROLS", Controls(), false);
-  return writer.Text(DescriptionLength);
+  // Quillon's own description keeps the length its stored skin has always had.
+  return writer.Text(theme.Dark ? std::nullopt : std::optional<std::size_t>(DescriptionLength));
 }

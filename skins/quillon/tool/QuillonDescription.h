@@ -4,4 +4,6 @@
 
 #include <string>
 
-std::string MakeQuillonDescription(const TQuillonArt& art);
+struct TSkinTheme;
+// The theme names the skin and colours its colour keys as it coloured the pictures.
+std::string MakeQuillonDescription(const TQuillonArt& art, const TSkinTheme& theme);

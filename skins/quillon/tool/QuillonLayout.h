@@ -36,7 +36,6 @@ constexpr TRect FormButtons{132, 9, 181, 20};
 constexpr TRect FormMaskArea{4, 5, 188, 131};
 constexpr int FormBorderWidth = 3;
 constexpr int FormButtonsOffset = 6;
-constexpr int FormCornerRadius = 7;  // the rounded top corners of the window shape
 
 // The caption object and its text area (relative to the caption).
 constexpr TRect CaptionRect{34, 3, 120, 20};

@@ -1,11 +1,13 @@
-// draw_quillon_skin: writes the pictures and the description of Quillon's embedded skin.
+// draw_quillon_skin: writes the pictures and the description of Quillon's embedded skin, or
+// with --dark of its dark counterpart.
 //
-//   draw_quillon_skin OUTPUT_FOLDER
+//   draw_quillon_skin [--dark] OUTPUT_FOLDER
 //
 // Everything is drawn from code, so running it again gives the same bytes; the files in
-// skins/quillon/ are its output, committed so that nobody has to run it.
+// skins/quillon/ and skins/dark/ are its output, committed so that nobody has to run it.
 #include "skins/quillon/tool/QuillonArt.h"
 #include "skins/quillon/tool/QuillonDescription.h"
+#include "skins/quillon/tool/SkinTheme.h"
 
 #include <cstdio>
 #include <exception>
@@ -25,14 +27,16 @@ void WriteFile(const std::filesystem::path& path, const void* data, std::size_t 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: draw_quillon_skin OUTPUT_FOLDER\n");
+  const bool dark = argc == 3 && std::string(argv[1]) == "--dark";
+  if (argc != 2 && !dark) {
+    std::fprintf(stderr, "usage: draw_quillon_skin [--dark] OUTPUT_FOLDER\n");
     return 2;
   }
   try {
-    const std::filesystem::path folder = argv[1];
+    const TSkinTheme& theme = dark ? DarkTheme() : LightTheme();
+    const std::filesystem::path folder = argv[argc - 1];
     std::filesystem::create_directories(folder);
-    const TQuillonArt art = DrawQuillonArt();
+    const TQuillonArt art = DrawQuillonArt(theme);
     std::size_t activeBytes = 0;
     auto write = [&](const TSkinPicture& picture) {
       const std::vector<std::uint8_t> bytes = EncodeSkinPicture(picture);
@@ -44,7 +48,7 @@ int main(int argc, char** argv) {
     const std::size_t mainBytes = write(art.Main);
     const std::size_t maskBytes = write(art.Mask);
     for (const TSkinPicture& picture : art.Active) activeBytes += write(picture);
-    const std::string text = MakeQuillonDescription(art);
+    const std::string text = MakeQuillonDescription(art, theme);
     WriteFile(folder / "skin.ini", text.data(), text.size());
     const std::size_t descriptionOffset = 4 + 1 + mainBytes + 1 + 1 + maskBytes + 4 + activeBytes;
     std::printf("active pictures      %zu bytes\ndescription          %zu bytes at offset %zu\ncontainer            %zu bytes\n",
