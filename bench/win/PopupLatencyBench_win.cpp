@@ -9,6 +9,8 @@
 // Prints the median of each over the rounds and their ratio.
 #include <windows.h>
 
+#include "bench/win/WinBenchClock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -26,16 +28,7 @@ namespace {
 constexpr int kItems = 20;
 constexpr int kRounds = 40;
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  ::QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 }  // namespace
 
@@ -69,13 +62,13 @@ int main() {
   TvnSkinMenu engine(nullptr, &host);
 
   // The platform's menu loop says when it is idle, with the menu shown.
-  LARGE_INTEGER shown{};
+  double shown = 0;
   bool idle = false;
   const TWndMethod previous = host.WindowProc();
   host.SetWindowProc([&](TMessage& m) {
     if (m.Msg == WM_ENTERIDLE && m.WParam == MSGF_MENU && !idle) {
       ::UpdateWindow(reinterpret_cast<HWND>(m.LParam));
-      ::QueryPerformanceCounter(&shown);
+      shown = NowMs();
       idle = true;
       ::EndMenu();
     }
@@ -84,19 +77,17 @@ int main() {
 
   std::vector<double> ours, theirs;
   for (int round = 0; round < kRounds; ++round) {
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
+    double start = NowMs();
     engine.PopupItems(nullptr, &skin, false, &skinned.Items(), {300, 200, 300, 200}, 0);
     if (engine.PopupWindowCount() == 1) ::UpdateWindow(engine.PopupWindows(0).HandleIfAllocated());
-    ::QueryPerformanceCounter(&end);
-    ours.push_back(Milliseconds(start, end));
+    ours.push_back(NowMs() - start);
     engine.CloseAll();
 
     idle = false;
     ::SetForegroundWindow(host.Handle());
-    ::QueryPerformanceCounter(&start);
+    start = NowMs();
     ::TrackPopupMenu(platform, TPM_RETURNCMD | TPM_NONOTIFY, 300, 200, 0, host.Handle(), nullptr);
-    if (idle) theirs.push_back(Milliseconds(start, shown));
+    if (idle) theirs.push_back(shown - start);
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
   }

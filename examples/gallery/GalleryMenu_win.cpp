@@ -102,3 +102,29 @@ TvnSkinPopupMenu* BuildDemoMenu(TGalleryForm& form) {
   root.AddItem("CloseItem", u"&Close window", [&form](TComponent*) { form.Close(); }, ShortCut(vkF4, scAlt));
   return menu;
 }
+
+TvnSkinPopupMenu* BuildSkinMenu(TGalleryForm& form) {
+  auto* menu = TComponent::Create<TvnSkinPopupMenu>(&form);
+  struct TChoice {
+    const char* Name;
+    const char16_t* Caption;
+    TGallerySkin Skin;
+  };
+  static constexpr TChoice choices[] = {{"OpeningSkinItem", u"&Opening skin", TGallerySkin::Opening},
+                                        {"DarkSkinItem", u"&Dark skin", TGallerySkin::Dark},
+                                        {"NoSkinItem", u"&No skin", TGallerySkin::None}};
+  std::vector<TMenuItem*> group;
+  for (const TChoice& choice : choices) {
+    TMenuItem* item = menu->Items().AddItem(choice.Name, choice.Caption);
+    item->RadioItem = true;
+    item->Checked = choice.Skin == form.CurrentSkin();
+    group.push_back(item);
+  }
+  for (std::size_t i = 0; i < group.size(); ++i)
+    group[i]->OnClick = [&form, group, i](TComponent*) {
+      for (TMenuItem* other : group) other->Checked = other == group[i];
+      form.UseSkin(choices[i].Skin);
+      form.Report(u"Skin: " + Plain(group[i]->Caption));
+    };
+  return menu;
+}

@@ -7,3 +7,7 @@ class TvnSkinPopupMenu;
 
 // A new menu owned by the form, reporting each command in the form's label.
 TvnSkinPopupMenu* BuildDemoMenu(TGalleryForm& form);
+
+// The skin menu: three radio items that switch the window between the skin it opened with, the
+// dark skin and no skin (TGalleryForm::UseSkin).
+TvnSkinPopupMenu* BuildSkinMenu(TGalleryForm& form);

@@ -3,12 +3,7 @@
 // carries.
 #include "examples/gallery/GalleryForm_win.h"
 #include "framework/Application_win.h"
-#include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
-#include "skin/controls/vnTrayIcon_win.h"
-#include "skin/data/vnSkinData_win.h"
-#include "skin/form/VeneerForm_win.h"
-#include "skin/menus/vnSkinPopupMenu_win.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -33,12 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     TApplication application;
     application.Initialize();
-    // The engine's classes: skin data first, so every skin data made afterwards tells the forms
-    // when its skin changes.
-    RegisterSkinDataComponents(ClassRegistry());
-    RegisterVeneerFormClasses(ClassRegistry());
-    RegisterSkinMenuClasses(ClassRegistry());
-    RegisterTrayIconClasses(ClassRegistry());
+    RegisterGalleryClasses();
     application.CreateForm<TGalleryForm>(SkinFileFromCommandLine());
     return application.Run();
   } catch (const std::exception& e) {
