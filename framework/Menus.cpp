@@ -179,27 +179,45 @@ bool IsAccel(unsigned key, std::u16string_view caption) {
   return c != 0 && key != 0 && static_cast<unsigned>(c) == key;
 }
 
-// ---- TPopupMenu -------------------------------------------------------------------------------
+// ---- menus ------------------------------------------------------------------------------------
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {
+TMenuItem* FindShortCutItem(const TMenuItem& root, TShortCut shortCut) {
+  if (shortCut == scNone) return nullptr;
+  for (int i = 0; i < root.Count(); ++i) {
+    TMenuItem* item = root.Items(i);
+    if (!item->Enabled) continue;
+    if (item->ShortCut == shortCut) return item;
+    if (TMenuItem* found = FindShortCutItem(*item, shortCut)) return found;
+  }
+  return nullptr;
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {
   FItems->FMenu = this;
 }
 
-TPopupMenu::~TPopupMenu() = default;
+TMenu::~TMenu() = default;
 
-void TPopupMenu::SetImages(TImageList* images) {
+void TMenu::SetImages(TImageList* images) {
   if (FImages == images) return;
   if (FImages) RemoveFreeNotification(FImages);
   FImages = images;
   if (FImages) FreeNotification(FImages);
 }
 
-void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+bool TMenu::IsShortCut(TShortCut shortCut) {
+  TMenuItem* item = FindShortCutItem(*FItems, shortCut);
+  if (item == nullptr) return false;
+  item->Click();
+  return true;
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == FImages) FImages = nullptr;
 }
 
-TPopupMenu* TMenuItem::GetParentMenu() const {
+TMenu* TMenuItem::GetParentMenu() const {
   const TMenuItem* item = this;
   while (item->FParent) item = item->FParent;
   return item->FMenu;
@@ -209,11 +227,18 @@ TPopupMenu* TMenuItem::GetParentMenu() const {
 
 void RegisterMenuClasses(TClassRegistry& registry) {
   using I = TMenuItem;
+  TClassInfo menu;
+  menu.Name = "TMenu";
+  menu.IsInstance = InstanceOf<TMenu>();
+  menu.Properties = {
+      LinkProperty<TMenu, TImageList>("Images", [](TMenu& c, TImageList* l) { c.SetImages(l); }),
+  };
+  registry.Register(std::move(menu));
   registry.Register(ComponentClass<TPopupMenu>("TPopupMenu", {
       EventProperty<TPopupMenu>("OnPopup", [](TPopupMenu& c, TNotifyEvent e) { c.OnPopup = std::move(e); }),
       ValueProperty<TPopupMenu>("AutoPopup", [](TPopupMenu& c, const TDescValue& v) { c.AutoPopup = v.AsBoolean(); }),
-      LinkProperty<TPopupMenu, TImageList>("Images", [](TPopupMenu& c, TImageList* l) { c.SetImages(l); }),
-  }));
+  }, "TMenu"));
+  registry.Register(ComponentClass<TMainMenu>("TMainMenu", {}, "TMenu"));
   TClassInfo item = ComponentClass<I>("TMenuItem", {
       ValueProperty<I>("Caption", [](I& c, const TDescValue& v) { c.Caption = Utf8ToUtf16(v.AsString()); }),
       ValueProperty<I>("ShortCut", [](I& c, const TDescValue& v) {
@@ -233,11 +258,12 @@ void RegisterMenuClasses(TClassRegistry& registry) {
       ValueProperty<I>("RadioItem", [](I& c, const TDescValue& v) { c.RadioItem = v.AsBoolean(); }),
       ValueProperty<I>("ImageIndex", [](I& c, const TDescValue& v) { c.ImageIndex = v.AsInteger(); }),
       ValueProperty<I>("Default", [](I& c, const TDescValue& v) { c.Default = v.AsBoolean(); }),
+      ValueProperty<I>("GroupIndex", [](I& c, const TDescValue& v) { c.GroupIndex = v.AsInteger(); }),
       EventProperty<I>("OnClick", [](I& c, TNotifyEvent e) { c.OnClick = std::move(e); }),
   });
   item.Create = [](TComponent* owner, TComponent* parent) -> TComponent* {
     TMenuItem* into = dynamic_cast<TMenuItem*>(parent);
-    if (auto* menu = dynamic_cast<TPopupMenu*>(parent)) into = &menu->Items();
+    if (auto* menu = dynamic_cast<TMenu*>(parent)) into = &menu->Items();
     if (!into) throw std::invalid_argument("a menu item must be placed in a menu or a menu item");
     TMenuItem* created = TComponent::Create<TMenuItem>(owner);
     into->Add(created);

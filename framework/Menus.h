@@ -13,7 +13,7 @@
 class TClassRegistry;
 class TCanvas;
 class TImageList;
-class TPopupMenu;
+class TMenu;
 
 #include <cstdint>
 #include <functional>
@@ -67,6 +67,9 @@ public:
   bool RadioItem = false;  // a checked mark is drawn as a dot instead of a tick
   int ImageIndex = -1;     // picture in the menu's image list; -1 for none
   bool Default = false;    // the item a double click on a tray icon runs
+  // Where a top-level item goes when a second main menu is merged into the one shown: an item
+  // of the merged menu replaces the items of equal group index, and the items are ordered by it.
+  int GroupIndex = 0;
   TNotifyEvent OnClick;    // the sender is the item
   // Draws the item instead of the menu's own drawing: on canvas, in rect, lit or not. The
   // canvas is the Win32 half's drawing surface.
@@ -78,9 +81,9 @@ public:
 
   // ---- sub-items ----
   TMenuItem* Parent() const { return FParent; }
-  // The popup menu whose root this item is, or below whose root it sits; none for an item in
-  // no menu.
-  TPopupMenu* GetParentMenu() const;
+  // The menu whose root this item is, or below whose root it sits; none for an item in no
+  // menu.
+  TMenu* GetParentMenu() const;
   int Count() const { return static_cast<int>(FItems.size()); }
   TMenuItem* Items(int index) const;  // std::out_of_range outside 0..Count-1
   int IndexOf(const TMenuItem* item) const;  // -1 when not a sub-item
@@ -106,31 +109,35 @@ public:
 private:
   static void FreeItem(TMenuItem* item);
 
-  friend class TPopupMenu;
+  friend class TMenu;
   TMenuItem* FParent = nullptr;       // not owned
-  TPopupMenu* FMenu = nullptr;        // not owned: set on a menu's root item only
+  TMenu* FMenu = nullptr;             // not owned: set on a menu's root item only
   std::vector<TMenuItem*> FItems;     // see the ownership note at the top
 };
 
-// A popup menu component: a root item whose sub-items are the menu. Something that shows
-// popups reads it; this class only holds the content.
-class TPopupMenu : public TComponent {
+// The item under root (sub-items searched depth first, in menu order) that a key press with
+// these modifiers runs: the first enabled one whose ShortCut it is. Items under a disabled item
+// are left out, as its menu cannot open. None for scNone or when no item has it.
+TMenuItem* FindShortCutItem(const TMenuItem& root, TShortCut shortCut);
+
+// A menu component: a root item whose sub-items are the menu, and the pictures of its items.
+// Something that shows menus reads it; this class only holds the content.
+class TMenu : public TComponent {
 public:
-  explicit TPopupMenu(TComponent* owner = nullptr);
-  ~TPopupMenu() override;
+  ~TMenu() override;
 
   TMenuItem& Items() { return *FItems; }
   const TMenuItem& Items() const { return *FItems; }
-  // Fired just before the menu shows (whatever shows it), so its items can be brought up to date.
-  TNotifyEvent OnPopup;
-  // The menu opens by itself where its owner asks for it (a right click on a tray icon).
-  bool AutoPopup = true;
 
   // The pictures of the items' ImageIndex (not owned; cleared when the list is freed).
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images);
 
+  // The shortcut test: clicks the item FindShortCutItem finds; true when there was one.
+  bool IsShortCut(TShortCut shortCut);
+
 protected:
+  explicit TMenu(TComponent* owner);
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
@@ -138,7 +145,25 @@ private:
   TImageList* FImages = nullptr;  // not owned
 };
 
-// Makes TPopupMenu and TMenuItem known to window descriptions. A TMenuItem object is placed in
-// the menu or item whose object block encloses it; its ShortCut is written as a number or as
-// its text ("Alt+F4").
+// A popup menu component.
+class TPopupMenu : public TMenu {
+public:
+  explicit TPopupMenu(TComponent* owner = nullptr) : TMenu(owner) {}
+
+  // Fired just before the menu shows (whatever shows it), so its items can be brought up to date.
+  TNotifyEvent OnPopup;
+  // The menu opens by itself where its owner asks for it (a right click on a tray icon).
+  bool AutoPopup = true;
+};
+
+// A form's main menu: its top-level items are the entries of a menu bar, each opening the menu
+// of its sub-items.
+class TMainMenu : public TMenu {
+public:
+  explicit TMainMenu(TComponent* owner = nullptr) : TMenu(owner) {}
+};
+
+// Makes TPopupMenu, TMainMenu and TMenuItem known to window descriptions. A TMenuItem object is
+// placed in the menu or item whose object block encloses it; its ShortCut is written as a number
+// or as its text ("Alt+F4").
 void RegisterMenuClasses(TClassRegistry& registry);

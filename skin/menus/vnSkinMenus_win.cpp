@@ -176,7 +176,7 @@ void TvnSkinPopupWindow::BuildItems(TMenuItem* itemA, TMenuItem* itemB, int firs
   }
   if (skinData != nullptr && skinData->ResourceStrData() != nullptr)
     ItemFont.Charset = skinData->ResourceStrData()->CharSet();
-  TPopupMenu* menu = itemA->GetParentMenu();
+  TMenu* menu = itemA->GetParentMenu();
   Images = menu != nullptr ? menu->Images() : nullptr;
 
   Items.clear();

@@ -142,6 +142,41 @@ TEST(MenuItems, ClickRunsOnlyWhenEnabled) {
   EXPECT_EQ(senders.size(), 1u);
 }
 
+TEST(MenuItems, ShortCutRunsTheFirstEnabledItemThatHasIt) {
+  TMainMenu menu;
+  std::vector<std::string> clicks;
+  auto click = [&](TComponent* s) { clicks.push_back(s->Name()); };
+  TMenuItem& root = menu.Items();
+  TMenuItem* file = root.AddItem("File", u"&File");
+  file->AddItem("Open", u"&Open", click, ShortCut('O', scCtrl));
+  TMenuItem* off = file->AddItem("SaveOff", u"Save", click, ShortCut('S', scCtrl));
+  off->Enabled = false;
+  TMenuItem* deep = file->AddItem("More", u"More");
+  deep->AddItem("SaveDeep", u"Save", click, ShortCut('S', scCtrl));
+  TMenuItem* locked = root.AddItem("Locked", u"Locked");
+  locked->Enabled = false;
+  locked->AddItem("Print", u"Print", click, ShortCut('P', scCtrl));
+  root.AddItem("Top", u"Top", click, ShortCut(vkF4, scNone));
+  const struct {
+    TShortCut Key;
+    const char* Runs;  // empty: no item takes the key
+  } cases[] = {
+      {ShortCut('O', scCtrl), "Open"},
+      {ShortCut('S', scCtrl), "SaveDeep"},  // the disabled one before it is passed over
+      {ShortCut('P', scCtrl), ""},          // under a disabled item
+      {ShortCut('O', scCtrl | scShift), ""},
+      {ShortCut(vkF4, scNone), "Top"},
+      {scNone, ""},                         // the many items without a shortcut never match
+  };
+  for (const auto& c : cases) {
+    clicks.clear();
+    EXPECT_EQ(menu.IsShortCut(c.Key), *c.Runs != 0) << ShortCutToText(c.Key);
+    EXPECT_EQ(clicks, *c.Runs ? std::vector<std::string>{c.Runs} : std::vector<std::string>{})
+        << ShortCutToText(c.Key);
+  }
+  EXPECT_EQ(file->Items(0)->GetParentMenu(), &menu);
+}
+
 class TMenuRoot : public TComponent {
 public:
   using TComponent::TComponent;
@@ -210,6 +245,33 @@ TEST(MenuItems, ReadFromAWindowDescription) {
     EXPECT_EQ(root.Clicks, (std::vector<std::string>{"Open", "Menu"}));
     EXPECT_EQ(quit->Owner(), &root);  // the form owns every item; the menu only holds them
   }  // the root frees menu and items once each
+
+  {
+    TMenuRoot root;
+    ReadDescription(
+        "object Root: TMenuRoot\n"
+        "  object Bar: TMainMenu\n"
+        "    object File: TMenuItem\n"
+        "      Caption = \"&File\"\n"
+        "      object Quit: TMenuItem\n"
+        "        OnClick = Clicked\n"
+        "      end\n"
+        "    end\n"
+        "    object Help: TMenuItem\n"
+        "      GroupIndex = 9\n"
+        "    end\n"
+        "  end\n"
+        "end\n",
+        root, registry);
+    auto* bar = dynamic_cast<TMainMenu*>(root.FindComponent("Bar"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(Names(bar->Items()), (std::vector<std::string>{"File", "Help"}));
+    EXPECT_EQ(bar->Items().Find("Help")->GroupIndex, 9);
+    EXPECT_EQ(bar->Items().Find("File")->GroupIndex, 0);
+    ASSERT_EQ(bar->Items().Find("File")->Count(), 1);
+    bar->Items().Find("File")->Items(0)->Click();
+    EXPECT_EQ(root.Clicks, (std::vector<std::string>{"Quit"}));
+  }
 
   const char* faulty[] = {
       "object Root: TMenuRoot\n  object Loose: TMenuItem\n  end\nend\n",  // not in a menu
