@@ -36,7 +36,23 @@ void TApplication::Initialize() {
 
 void TApplication::RemoveForm(TForm* form) {
   std::erase(FForms, form);
+  std::erase(FReleased, form);
   if (FMainForm == form) FMainForm = nullptr;
+}
+
+void TApplication::ReleaseForm(TForm* form) {
+  if (std::find(FReleased.begin(), FReleased.end(), form) != FReleased.end()) return;
+  FReleased.push_back(form);
+  ::PostMessageW(nullptr, WM_NULL, 0, 0);  // a turn of the loop even when nothing else comes
+}
+
+void TApplication::FreeReleasedForms() {
+  while (!FReleased.empty()) {
+    TForm* form = FReleased.back();
+    FReleased.pop_back();
+    if (TComponent* owner = form->Owner()) owner->RemoveAndFree(form);
+    else delete form;
+  }
 }
 
 void TApplication::BroadcastToForms(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -81,6 +97,8 @@ void TApplication::Dispatch(MSG& msg) {
     if (handler(msg)) return;
   }
   if (IsTabKey(msg)) return;
+  // Ctrl+F4 closes and Ctrl+Tab / Ctrl+F6 cycles the children of a multi-document window.
+  if (FMainForm && FMainForm->ClientHandle() && ::TranslateMDISysAccel(FMainForm->ClientHandle(), &msg)) return;
   ::TranslateMessage(&msg);
   ::DispatchMessageW(&msg);
 }
@@ -94,6 +112,7 @@ bool TApplication::ProcessMessage() {
     return false;
   }
   Dispatch(msg);
+  FreeReleasedForms();
   return true;
 }
 
@@ -108,6 +127,7 @@ int TApplication::Run() {
     }
     if (got < 0) break;
     Dispatch(msg);
+    FreeReleasedForms();
   }
   FTerminated = true;
   return FExitCode;

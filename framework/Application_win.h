@@ -77,6 +77,9 @@ private:
   friend class TForm;
   void AddForm(TForm* form) { FForms.push_back(form); }
   void RemoveForm(TForm* form);
+  // Forms asked to go (TForm::Release) are freed after the message being handled.
+  void ReleaseForm(TForm* form);
+  void FreeReleasedForms();
   bool IsTabKey(const MSG& msg);
   void Dispatch(MSG& msg);
   void WatchForHints(const MSG& msg);
@@ -90,6 +93,7 @@ private:
 
   TForm* FMainForm = nullptr;  // not owned here
   std::vector<TForm*> FForms;  // not owned here: the forms in creation order
+  std::vector<TForm*> FReleased;  // not owned here: freed at the next turn of the loop
   bool FTerminated = false;
   int FExitCode = 0;
 

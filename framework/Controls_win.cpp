@@ -115,6 +115,7 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::CreateWindowHandleDone() {
   ApplyFont();
+  if (FAlign != TAlign::alNone && FParent) FParent->AlignControls();
   // Children that are fully read get their windows with ours; the others in their Loaded.
   std::vector<TWinControl*> children = FControls;
   for (TWinControl* child : children)
@@ -163,6 +164,41 @@ TForm* TWinControl::ParentForm() {
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   FBounds = Bounds(left, top, width, height);
   if (FHandle) ::SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (FParent) FParent->ChildBoundsChanged(this);
+}
+
+void TWinControl::ChildBoundsChanged(TWinControl* child) {
+  if (child->FAlign != TAlign::alNone && !FAligning) AlignControls();
+}
+
+void TWinControl::SetAlign(TAlign value) {
+  if (value == FAlign) return;
+  FAlign = value;
+  if (FParent) FParent->AlignControls();
+}
+
+void TWinControl::AlignControls() {
+  if (!FHandle || FAligning) return;
+  bool any = false;
+  std::vector<TAlignedControl> controls;
+  controls.reserve(FControls.size());
+  for (TWinControl* c : FControls) {
+    controls.push_back({c->FAlign, c->FVisible, c->FBounds});
+    any = any || c->FAlign != TAlign::alNone;
+  }
+  if (any) {
+    RECT client;
+    ::GetClientRect(FHandle, &client);
+    std::vector<TRect> bounds = AlignControlBounds(client.right, client.bottom, controls);
+    FAligning = true;
+    for (std::size_t i = 0; i < FControls.size(); ++i) {
+      TWinControl* c = FControls[i];
+      if (c->FAlign == TAlign::alNone || bounds[i] == c->FBounds) continue;
+      c->SetBounds(bounds[i].Left, bounds[i].Top, bounds[i].Width(), bounds[i].Height());
+    }
+    FAligning = false;
+  }
+  AlignDone();
 }
 
 std::wstring TWinControl::Text() const {
@@ -229,6 +265,7 @@ void TWinControl::SetTabStop(bool value) {
 void TWinControl::SetVisible(bool value) {
   FVisible = value;
   if (FHandle) ::ShowWindow(FHandle, value ? SW_SHOW : SW_HIDE);
+  if (FAlign != TAlign::alNone && FParent) FParent->AlignControls();
 }
 
 void TWinControl::SetEnabled(bool value) {
@@ -274,6 +311,9 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETFOCUS:
       if (TForm* form = ParentForm(); form && form != this) form->ControlFocused(this);
       break;
+    case WM_SIZE:
+      AlignControls();
+      break;
     case WM_WINDOWPOSCHANGED:
       if (FHandle) {
         RECT r;
@@ -317,7 +357,14 @@ TWinControl* TWinControl::FindControl(HWND window) {
 LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* self = nullptr;
   if (msg == WM_NCCREATE) {
-    self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    // A multi-document child is made by its client window, which wraps our parameter.
+    if (create->dwExStyle & WS_EX_MDICHILD)
+      self = create->lpCreateParams
+                 ? reinterpret_cast<TWinControl*>(static_cast<MDICREATESTRUCTW*>(create->lpCreateParams)->lParam)
+                 : nullptr;
+    else
+      self = static_cast<TWinControl*>(create->lpCreateParams);
     if (self) {
       ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
       self->FHandle = window;

@@ -13,6 +13,7 @@
 // Messages go through WindowProc(), which is WndProc() unless replaced (see SetWindowProc).
 // Notifications the platform sends to the parent (WM_COMMAND, WM_CTLCOLOR...) are handed
 // back to the control that sent them (CommandNotify, CtlColor).
+#include "framework/Align.h"
 #include "framework/Component.h"
 #include "framework/Geometry.h"
 #include "framework/Graphics.h"
@@ -87,6 +88,12 @@ public:
   void SetTabStop(bool value);
   bool Visible() const { return FVisible; }
   void SetVisible(bool value);
+  // Aligned to an edge (or the whole free area) of the parent's client area: the parent lays
+  // its aligned controls out again whenever its size or one of theirs changes.
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign value);
+  // Lays out the aligned children for the current client size.
+  void AlignControls();
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool value);
 
@@ -119,7 +126,7 @@ public:
   // The control's own handling; ends in DefaultHandler for what it does not handle.
   virtual void WndProc(TMessage& message);
   // The platform's handling (the superclassed control's procedure or DefWindowProc).
-  void DefaultHandler(TMessage& message);
+  virtual void DefaultHandler(TMessage& message);
 
   // The framework control that owns a window, or null for any other window.
   static TWinControl* FindControl(HWND window);
@@ -140,6 +147,8 @@ protected:
   virtual void CreateWnd();
   // After the window exists: applies what the platform keeps outside its creation styles.
   virtual void CreateWindowHandleDone();
+  // After the aligned children were laid out (a form places what they leave free).
+  virtual void AlignDone() {}
   void DestroyHandle();
 
   // A notification the parent received from this control (WM_COMMAND's code).
@@ -154,6 +163,7 @@ private:
   static LRESULT CALLBACK StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void ApplyFont();
   void UpdateChildFonts();
+  void ChildBoundsChanged(TWinControl* child);
 
   HWND FHandle = nullptr;     // owned: destroyed with this object
   WNDPROC FDefWndProc = nullptr;
@@ -167,6 +177,8 @@ private:
   bool FTabStop = false;
   bool FVisible = true;
   bool FEnabled = true;
+  TAlign FAlign = TAlign::alNone;
+  bool FAligning = false;  // laying out the children: their size changes do not start it again
   std::wstring FHint;
   bool FShowHint = false;
   TWndMethod FWindowProc;

@@ -2,8 +2,10 @@
 
 #include "framework/Application_win.h"
 #include "framework/GdiCache_win.h"
+#include "framework/Menus.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
@@ -19,7 +21,42 @@ TForm::~TForm() {
   // the window (the skin engine) lets go of it in its destructor.
   while (ComponentCount() > 0) RemoveAndFree(Components(ComponentCount() - 1));
   FActiveControl = nullptr;
+  FClientHandle = nullptr;  // goes with our window
+  // A child leaves through its client window, which then activates the next child.
+  HWND window = HandleIfAllocated();
+  HWND client = window && FFormStyle == TFormStyle::fsMDIChild ? ::GetParent(window) : nullptr;
+  if (client) {
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    ::SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+  }
   DestroyHandle();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == FMenu) FMenu = nullptr;
+  if (component == FWindowMenu) FWindowMenu = nullptr;
+}
+
+void TForm::SetFormStyle(TFormStyle value) {
+  if (value == FFormStyle) return;
+  if (HandleAllocated()) throw std::logic_error("the form style is set before the window exists");
+  FFormStyle = value;
+}
+
+void TForm::SetMenu(TMainMenu* value) {
+  if (value == FMenu) return;
+  if (FMenu) RemoveFreeNotification(FMenu);
+  FMenu = value;
+  if (FMenu) FreeNotification(FMenu);
+}
+
+void TForm::SetWindowMenu(TMenuItem* value) {
+  if (value == FWindowMenu) return;
+  if (FWindowMenu) RemoveFreeNotification(FWindowMenu);
+  FWindowMenu = value;
+  if (FWindowMenu) FreeNotification(FWindowMenu);
 }
 
 DWORD TForm::FrameStyle() const {
@@ -52,6 +89,13 @@ DWORD TForm::FrameExStyle() const {
 void TForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.ClassName = L"QuillonForm";
+  if (FFormStyle == TFormStyle::fsMDIChild) {
+    TForm* main = Application ? Application->MainForm() : nullptr;
+    if (!main || main == this || main->FormStyle() != TFormStyle::fsMDIForm || !main->Handle() || !main->ClientHandle())
+      throw std::runtime_error("a multi-document child needs a multi-document main form");
+    params.ExStyle |= WS_EX_MDICHILD;
+    params.ParentWindow = main->ClientHandle();
+  }
   params.ClassStyle = CS_DBLCLKS;
   params.Style = (params.Style & ~static_cast<DWORD>(WS_TABSTOP)) | FrameStyle();
   params.ExStyle |= FrameExStyle();
@@ -65,7 +109,118 @@ void TForm::CreateParams(TCreateParams& params) {
 
 void TForm::CreateWindowHandleDone() {
   FClientWidth = FClientHeight = -1;
+  if (FFormStyle == TFormStyle::fsMDIForm) CreateClientWindow();
   TWinControl::CreateWindowHandleDone();
+}
+
+void TForm::CreateClientWindow() {
+  CLIENTCREATESTRUCT create{nullptr, 0xFF00};
+  TRect area = MDIClientArea();
+  FClientHandle = ::CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE,
+                                    area.Left, area.Top, area.Width(), area.Height(), HandleIfAllocated(), nullptr,
+                                    ::GetModuleHandleW(nullptr), &create);
+  if (!FClientHandle) throw std::runtime_error("cannot create the client window of " + Name());
+}
+
+TRect TForm::MDIClientArea() {
+  HWND window = HandleIfAllocated();
+  if (!window) return {};
+  RECT client;
+  ::GetClientRect(window, &client);
+  std::vector<TAlignedControl> controls;
+  for (int i = 0; i < ControlCount(); ++i) {
+    TWinControl* c = Controls(i);
+    controls.push_back({c->Align(), c->Visible(), c->BoundsRect()});
+  }
+  return FreeClientArea(client.right, client.bottom, controls);
+}
+
+void TForm::AlignDone() { PlaceClientWindow(); }
+
+void TForm::PlaceClientWindow() {
+  if (!FClientHandle) return;
+  TRect area = MDIClientArea();
+  RECT now;
+  ::GetWindowRect(FClientHandle, &now);
+  ::MapWindowPoints(HWND_DESKTOP, HandleIfAllocated(), reinterpret_cast<POINT*>(&now), 2);
+  if (now.left == area.Left && now.top == area.Top && now.right == area.Right && now.bottom == area.Bottom) return;
+  ::SetWindowPos(FClientHandle, nullptr, area.Left, area.Top, std::max(0, area.Width()), std::max(0, area.Height()),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TForm* TForm::ActiveMDIChild() const {
+  if (!FClientHandle) return nullptr;
+  auto window = reinterpret_cast<HWND>(::SendMessageW(FClientHandle, WM_MDIGETACTIVE, 0, 0));
+  return dynamic_cast<TForm*>(FindControl(window));
+}
+
+int TForm::MDIChildCount() const {
+  int n = 0;
+  while (MDIChildren(n)) ++n;
+  return n;
+}
+
+TForm* TForm::MDIChildren(int index) const {
+  if (!FClientHandle || index < 0) return nullptr;
+  for (HWND w = ::GetWindow(FClientHandle, GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    auto* form = dynamic_cast<TForm*>(FindControl(w));
+    if (form && form->FormStyle() == TFormStyle::fsMDIChild && index-- == 0) return form;
+  }
+  return nullptr;
+}
+
+void TForm::Cascade() {
+  if (FClientHandle) ::SendMessageW(FClientHandle, WM_MDICASCADE, 0, 0);
+}
+
+void TForm::Tile() {
+  if (FClientHandle) ::SendMessageW(FClientHandle, WM_MDITILE, MDITILE_VERTICAL, 0);
+}
+
+void TForm::Next() {
+  if (FClientHandle) ::SendMessageW(FClientHandle, WM_MDINEXT, 0, 0);
+}
+
+void TForm::Release() {
+  if (Application) Application->ReleaseForm(this);
+}
+
+void TForm::DoClose() {
+  bool main = Application && Application->MainForm() == this;
+  TCloseAction action = FFormStyle == TFormStyle::fsMDIChild ? TCloseAction::caFree : TCloseAction::caHide;
+  if (OnClose) OnClose(*this, action);
+  if (action == TCloseAction::caNone) return;
+  if (main) {
+    Application->Terminate();
+    SetVisible(false);
+    return;
+  }
+  switch (action) {
+    case TCloseAction::caHide: SetVisible(false); break;
+    case TCloseAction::caMinimize:
+      if (HandleAllocated()) ::ShowWindow(HandleIfAllocated(), SW_MINIMIZE);
+      break;
+    case TCloseAction::caFree:
+      SetVisible(false);
+      Release();
+      break;
+    default: break;
+  }
+}
+
+void TForm::DefaultHandler(TMessage& m) {
+  HWND window = HandleIfAllocated();
+  if (window && FFormStyle == TFormStyle::fsMDIForm && FClientHandle && m.Msg != WM_SIZE) {
+    // The parent's default handling knows its client window (activation, menus, keys); its
+    // size handling is not wanted: aligned controls share the client area with it.
+    m.Result = ::DefFrameProcW(window, FClientHandle, m.Msg, m.WParam, m.LParam);
+    return;
+  }
+  if (window && FFormStyle == TFormStyle::fsMDIChild) {
+    m.Result = ::DefMDIChildProcW(window, m.Msg, m.WParam, m.LParam);
+    return;
+  }
+  TWinControl::DefaultHandler(m);
 }
 
 void TForm::Loaded() {
@@ -149,10 +304,15 @@ void TForm::Show() {
   Handle();
   if (!FPlaced) {
     FPlaced = true;
-    PlaceOnScreen();
+    if (FFormStyle != TFormStyle::fsMDIChild) PlaceOnScreen();
   }
   SetVisible(true);
-  ::SetForegroundWindow(HandleIfAllocated());
+  if (FFormStyle == TFormStyle::fsMDIChild) {
+    ::SendMessageW(::GetParent(HandleIfAllocated()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(HandleIfAllocated()), 0);
+    ::BringWindowToTop(HandleIfAllocated());
+  } else {
+    ::SetForegroundWindow(HandleIfAllocated());
+  }
   if (!FActiveControl) {
     std::vector<TWinControl*> tabs = TabList();
     if (!tabs.empty()) FActiveControl = tabs.front();
@@ -219,6 +379,7 @@ void TForm::SelectNext(TWinControl* current, bool forward) {
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_ERASEBKGND: {
+      if (FClientHandle) break;  // the client window covers what the controls leave
       RECT r;
       ::GetClientRect(HandleIfAllocated(), &r);
       ::FillRect(reinterpret_cast<HDC>(m.WParam), &r, CachedBrush(Color()));
@@ -234,8 +395,7 @@ void TForm::WndProc(TMessage& m) {
       }
       break;
     case WM_CLOSE:
-      if (Application && Application->MainForm() == this) Application->Terminate();
-      SetVisible(false);
+      DoClose();
       m.Result = 0;
       return;
     default:

@@ -4,12 +4,22 @@
 // TWinControl::SetWindowProc): the skin engine takes over the frame that way.
 #include "framework/Controls_win.h"
 
+#include <functional>
 #include <vector>
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = unsigned;
 enum class TPosition { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poMainFormCenter };
+// A multi-document parent holds its children in a client window of its own (the MDI client);
+// a child lives inside the main form's client window.
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm };
+// What closing a form does: nothing, hide it, free it (at the next turn of the message loop),
+// or minimize it.
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+class TMainMenu;
+class TMenuItem;
 
 class TForm : public TWinControl {
 public:
@@ -22,6 +32,37 @@ public:
   void SetBorderIcons(TBorderIcons value);
   TPosition Position() const { return FPosition; }
   void SetPosition(TPosition value) { FPosition = value; }
+
+  // ---- multiple documents ----
+  // Takes effect when the window is made (set it before, as a description does). A child
+  // needs the application's main form to be a multi-document parent.
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle value);
+  // The parent's client window, which holds the children (null for other forms or before the
+  // window exists).
+  HWND ClientHandle() const { return FClientHandle; }
+  // The active child of a parent (or null); the children in the client window's order, the
+  // top one first.
+  TForm* ActiveMDIChild() const;
+  int MDIChildCount() const;
+  TForm* MDIChildren(int index) const;  // null outside 0..MDIChildCount-1
+  // The part of the client area the children live in: what aligned controls leave free.
+  TRect MDIClientArea();
+  // Arranges the children as the platform does.
+  void Cascade();
+  void Tile();
+  void Next();
+  // The form's main menu (not owned; content only: a skinned menu bar shows it) and the item
+  // under which a parent lists its children (not owned).
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* value);
+  TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(TMenuItem* value);
+  // Asked when the form is closed; may change the action (caHide by default, caFree for a
+  // child).
+  std::function<void(TForm& sender, TCloseAction& action)> OnClose;
+  // Frees the form at the next turn of the message loop (safe from its own event handlers).
+  void Release();
 
   // The client area's size; setting it sizes the window around it for its current frame.
   int ClientWidth();
@@ -45,10 +86,13 @@ public:
 
   void WndProc(TMessage& message) override;
   void Loaded() override;
+  void DefaultHandler(TMessage& message) override;
 
 protected:
+  void Notification(TComponent* component, TOperation operation) override;
   void CreateParams(TCreateParams& params) override;
   void CreateWindowHandleDone() override;
+  void AlignDone() override;
 
 private:
   friend class TWinControl;
@@ -59,6 +103,9 @@ private:
   void UpdateFrameStyle();
   void PlaceOnScreen();
   void CollectTabList(TWinControl* parent, std::vector<TWinControl*>& list);
+  void CreateClientWindow();
+  void PlaceClientWindow();
+  void DoClose();
 
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
   TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
@@ -72,4 +119,8 @@ private:
   int FDescribedClientHeight = -1;
   bool FPlaced = false;
   TWinControl* FActiveControl = nullptr;  // not owned
+  TFormStyle FFormStyle = TFormStyle::fsNormal;
+  HWND FClientHandle = nullptr;  // a child window of ours: goes with it
+  TMainMenu* FMenu = nullptr;       // not owned
+  TMenuItem* FWindowMenu = nullptr;  // not owned
 };

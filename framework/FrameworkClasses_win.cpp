@@ -64,6 +64,12 @@ std::vector<TPropertyInfo> WinControlProperties() {
       P<C>("TabStop", [](C& c, const TDescValue& v) { c.SetTabStop(v.AsBoolean()); }),
       P<C>("Visible", [](C& c, const TDescValue& v) { c.SetVisible(v.AsBoolean()); }),
       P<C>("Enabled", [](C& c, const TDescValue& v) { c.SetEnabled(v.AsBoolean()); }),
+      P<C>("Align", [](C& c, const TDescValue& v) {
+        static const std::pair<const char*, TAlign> kAligns[] = {
+            {"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},     {"alBottom", TAlign::alBottom},
+            {"alLeft", TAlign::alLeft}, {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
+        c.SetAlign(v.AsEnum(kAligns));
+      }),
       P<C>("Hint", [](C& c, const TDescValue& v) { c.SetHint(WideText(v)); }),
       P<C>("ShowHint", [](C& c, const TDescValue& v) { c.SetShowHint(v.AsBoolean()); }),
       P<C>("ParentFont", [](C& c, const TDescValue& v) { c.SetParentFont(v.AsBoolean()); }),
@@ -108,6 +114,13 @@ std::vector<TPropertyInfo> FormProperties() {
       P<F>("ClientHeight", [](F& f, const TDescValue& v) { f.SetClientHeight(v.AsInteger()); }),
       P<F>("BorderStyle", [](F& f, const TDescValue& v) { f.SetBorderStyle(v.AsEnum(kBorderStyles)); }),
       P<F>("Position", [](F& f, const TDescValue& v) { f.SetPosition(v.AsEnum(kPositions)); }),
+      P<F>("FormStyle", [](F& f, const TDescValue& v) {
+        static const std::pair<const char*, TFormStyle> kStyles[] = {
+            {"fsNormal", TFormStyle::fsNormal}, {"fsMDIChild", TFormStyle::fsMDIChild}, {"fsMDIForm", TFormStyle::fsMDIForm}};
+        f.SetFormStyle(v.AsEnum(kStyles));
+      }),
+      LinkProperty<F, TMenuItem>("WindowMenu", [](F& f, TMenuItem* item) { f.SetWindowMenu(item); }),
+      LinkProperty<F, TMainMenu>("Menu", [](F& f, TMainMenu* menu) { f.SetMenu(menu); }),
       P<F>("BorderIcons", [](F& f, const TDescValue& v) {
         TBorderIcons icons = 0;
         for (const std::string& item : v.AsSet()) {

@@ -4,12 +4,13 @@
 #include <utility>
 
 std::optional<TColor> ColorFromIdentifier(std::string_view name) {
-  static constexpr std::array<std::pair<std::string_view, TColor>, 19> kColors{{
+  static constexpr std::array<std::pair<std::string_view, TColor>, 20> kColors{{
       {"clScrollBar", clScrollBar},         {"clBackground", clBackground},
       {"clActiveCaption", clActiveCaption}, {"clInactiveCaption", clInactiveCaption},
       {"clMenu", clMenu},                   {"clWindow", clWindow},
       {"clWindowFrame", clWindowFrame},     {"clMenuText", clMenuText},
       {"clWindowText", clWindowText},       {"clCaptionText", clCaptionText},
+      {"clAppWorkSpace", clAppWorkSpace},
       {"clHighlight", clHighlight},         {"clHighlightText", clHighlightText},
       {"clBtnFace", clBtnFace},             {"clBtnShadow", clBtnShadow},
       {"clGrayText", clGrayText},           {"clBtnText", clBtnText},

@@ -21,6 +21,7 @@ constexpr TColor clWindowFrame = clSystemColor | 6;
 constexpr TColor clMenuText = clSystemColor | 7;
 constexpr TColor clWindowText = clSystemColor | 8;
 constexpr TColor clCaptionText = clSystemColor | 9;
+constexpr TColor clAppWorkSpace = clSystemColor | 12;
 constexpr TColor clHighlight = clSystemColor | 13;
 constexpr TColor clHighlightText = clSystemColor | 14;
 constexpr TColor clBtnFace = clSystemColor | 15;
