@@ -210,6 +210,26 @@ TPixelBitmap ComposeClientBackground(const TvnSkinData* skin, int width, int hei
   return result;
 }
 
+TPixelBitmap ComposeMdiClientBackground(const TvnSkinData* skin, int width, int height,
+                                        std::uint32_t workspaceColour, std::uint32_t faceColour,
+                                        const TvnLogo& logo) {
+  TPixelBitmap result(std::max(0, width), std::max(0, height));
+  if (result.IsEmpty()) return result;
+  if (skin == nullptr || skin->SkinEmpty) {
+    result.Fill(workspaceColour);
+    DrawLogo(result, logo);
+    return result;
+  }
+  const int index = skin->MDIBGPictureIndex;
+  if (index < 0 || index >= static_cast<int>(skin->ActivePictures.size()) ||
+      skin->ActivePictures[static_cast<std::size_t>(index)].IsEmpty())
+    return ComposeClientBackground(skin, width, height, faceColour, logo);
+  const TPixelBitmap& tile = skin->ActivePictures[static_cast<std::size_t>(index)];
+  TilePixels2D(ViewOf(tile), Rect(0, 0, tile.Width(), tile.Height()), result.View(), Rect(0, 0, width, height));
+  DrawLogo(result, logo);
+  return result;
+}
+
 int CaptionTextCharset(const TvnSkinData* skinData, int fontCharset) {
   if (skinData != nullptr && skinData->ResourceStrData() != nullptr) return skinData->ResourceStrData()->CharSet();
   return fontCharset;

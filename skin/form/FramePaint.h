@@ -95,3 +95,10 @@ TPoint LogoPosition(int width, int height, int logoWidth, int logoHeight);
 // no logo). Then the logo.
 TPixelBitmap ComposeClientBackground(const TvnSkinData* skin, int width, int height,
                                      std::uint32_t faceColour, const TvnLogo& logo);
+
+// The background of a multi-document parent's client window, width x height: without a
+// (loaded) skin the application-workspace colour, with one its picture number mdibgpictureindex
+// tiled from (0, 0), or else the client background above; then the logo.
+TPixelBitmap ComposeMdiClientBackground(const TvnSkinData* skin, int width, int height,
+                                        std::uint32_t workspaceColour, std::uint32_t faceColour,
+                                        const TvnLogo& logo);

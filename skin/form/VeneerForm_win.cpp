@@ -4,7 +4,7 @@
 //   skin application and frame updates ........... ApplySkin, UpdateFrame, ApplyWindowRegion
 //   painting ..................................... PaintSkinFrame, PaintDefaultFrame, RedrawObject
 //   window commands .............................. ChangeWindowState, SetRollUp, Moving
-//   (menus and menu mode are in VeneerFormMenus_win.cpp)
+//   (menus and menu mode are in VeneerFormMenus_win.cpp, multiple documents in VeneerFormMdi_win.cpp)
 //   object host services and registration ........ Morph, Fire..., RegisterVeneerFormClasses
 #include "skin/form/VeneerForm_win.h"
 
@@ -16,6 +16,7 @@
 #include "skin/form/AlphaFade.h"
 #include "skin/form/FramePaint.h"
 #include "skin/form/VeneerFormSkin.h"
+#include "skin/form/vnSkinMDITabsBar_win.h"
 #include "skin/imaging/vnEffects.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
@@ -100,6 +101,9 @@ TvnVeneerForm::~TvnVeneerForm() {
   if (FSystemMenu) RemoveStandardItems(FSystemMenu->Items());
   StopAllTimers();
   FObjects.Clear();
+  ReleaseMdiClient();
+  // A child whose frame goes before its window leaves its parent's lists now.
+  if (MdiChild() && Window()) MdiChildDestroyed();
   if (HWND window = Window(); window && FHasRegion) {
     // The window owns its region; taking it away makes the window release it.
     ::SetWindowRgn(window, nullptr, FALSE);
@@ -133,6 +137,7 @@ void TvnVeneerForm::Notification(TComponent* component, TOperation operation) {
     if (!Destroying() && !(Owner() && Owner()->Destroying())) ApplySkin();
   }
   if (component == FSkinHint) FSkinHint = nullptr;
+  if (component == FMDITabsBar) FMDITabsBar = nullptr;
   if (component == FMenusSkinData) FMenusSkinData = nullptr;
   if (component == FSystemMenu) FSystemMenu = nullptr;
   if (component == FTrayIcon) {
@@ -469,6 +474,7 @@ void TvnVeneerForm::StopAllTimers() {
 }
 
 void TvnVeneerForm::StartMorphTimer() { StartTimer(kMorphTimer, 20); }
+void TvnVeneerForm::StopHoverTimer() { StopTimer(kHoverTimer); }
 void TvnVeneerForm::StartAnimationTimer() { StartTimer(kAnimationTimer, 25); }
 
 void TvnVeneerForm::HoverTick() {
@@ -504,6 +510,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         return;
       case WM_DESTROY:
         StopAllTimers();
+        if (MdiChild()) MdiChildDestroyed();
         Previous(m);
         return;
       case WM_SIZE:
@@ -525,12 +532,18 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         FFormActive = LOWORD(m.WParam) != WA_INACTIVE;
         Previous(m);
         RepaintFrame();
-        ResetObjectStates();
-        UpdateCaptionActivity(true);
+        if (MaximizedMdiChild()) {
+          UpdateCaptionActivity(false);
+        } else {
+          ResetObjectStates();
+          UpdateCaptionActivity(true);
+        }
+        if (MdiParent()) MenuBarRefresh();
         return;
       case WM_SETTEXT:
         Previous(m);
-        if (FForm->BorderStyle() != TFormBorderStyle::bsNone) RepaintFrame();
+        if (FForm->BorderStyle() != TFormBorderStyle::bsNone && !MaximizedMdiChild()) RepaintFrame();
+        if (MdiChild()) MdiChildCaptionChanged();
         return;
       case WM_SETICON:
       case WM_SYSCOLORCHANGE:
@@ -551,6 +564,11 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
             ::SetTimer(window, kFadeTimer, 1, nullptr);
           }
         }
+        if (MdiChild()) {
+          if (m.WParam != 0) MdiChildShown();
+          else MdiChildHidden();
+        }
+        if (MdiParent() && m.WParam != 0 && !FMdiClient) SubclassMdiClient();
         if (HWND window = Window(); window && m.WParam != 0) {
           // A size change on showing lays the frame out for the size the window opens with.
           NudgeWidth();
@@ -561,8 +579,19 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         Previous(m);
         return;
       case WM_ERASEBKGND:
+        if (MdiParent()) {
+          Previous(m);  // the client window paints the children's background
+          return;
+        }
         PaintClientBackground(reinterpret_cast<HDC>(m.WParam));
         m.Result = 1;
+        return;
+      case WM_MOUSEACTIVATE:
+        if (MdiChild() && !FFormActive && MainForm() && MainForm()->ActiveMDIChild() == FForm) {
+          FFormActive = true;
+          UpdateCaptionActivity(true);
+        }
+        Previous(m);
         return;
       case WM_SETCURSOR:
         if (UseFormCursorInNCArea) {
@@ -586,6 +615,10 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         NonClientSize(m);
         return;
       case WM_NCHITTEST: {
+        if (MaximizedMdiChild()) {
+          m.Result = HTCLIENT;  // no frame: the parent's menu bar holds its buttons
+          return;
+        }
         RememberSize();
         const TPoint p = ScreenToWindowPoint(m.LParam);
         m.Result = HitTest(p);
@@ -596,7 +629,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         return;
       }
       case WM_NCPAINT:
-        if (FForm->BorderStyle() != TFormBorderStyle::bsNone) {
+        if (FForm->BorderStyle() != TFormBorderStyle::bsNone && !MaximizedMdiChild()) {
           if (FSkinSupport) PaintSkinFrame();
           else PaintDefaultFrame();
         }
@@ -605,8 +638,14 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
       case WM_NCACTIVATE:
         FFormActive = m.WParam != 0;
         // The platform must not paint its own frame: answer without the default handling.
-        m.Result = TRUE;
-        if (FForm->BorderStyle() != TFormBorderStyle::bsNone) {
+        // The windows of a multi-document set need it, though: it moves the activation
+        // between the children.
+        if (MdiParent() || MdiChild()) Previous(m);
+        else m.Result = TRUE;
+        if (MdiChild()) MdiChildActivated();
+        if (MaximizedMdiChild()) {
+          UpdateCaptionActivity(false);
+        } else if (FForm->BorderStyle() != TFormBorderStyle::bsNone) {
           // The activation changes before this message returns; paint the look it is becoming.
           RepaintFrame();
           UpdateCaptionActivity(true);
@@ -727,6 +766,15 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
                            [](TvnSkinControl& c) { c.ApplySkinChange(); });
         Previous(m);
         return;
+      case WM_SKINCHANGEDAFTER:
+        if (FSkinData && m.WParam == reinterpret_cast<WPARAM>(FSkinData) && MdiParent()) FitMdiChildren();
+        Previous(m);
+        return;
+      case WM_MDICHILDFIT:
+      case WM_MDICHILDMAXIMIZED:
+      case WM_MDICHILDRESTORED:
+        MdiMessage(m);
+        return;
       case WM_SKINSTRINGSCHANGED:
         UpdateObjectHints();
         UpdateStandardCaptions(FTrayMenu->Items(), FSkinData);
@@ -822,7 +870,7 @@ void TvnVeneerForm::RouteNonClientMouse(const TMessage& m) {
 
 void TvnVeneerForm::NonClientSize(TMessage& m) {
   m.Result = 0;
-  if (FForm->BorderStyle() == TFormBorderStyle::bsNone) return;
+  if (FForm->BorderStyle() == TFormBorderStyle::bsNone || MaximizedMdiChild()) return;
   RECT* r = m.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0]
                      : reinterpret_cast<RECT*>(m.LParam);
   const TRect proposed = Rect(r->left, r->top, r->right, r->bottom);
@@ -898,8 +946,14 @@ void TvnVeneerForm::ApplySkin() {
     SetOwnerBounds(Bounds(r.left, r.top, MinTrackWidth(), FHeight));
   RememberSize();
   if (FSkinSupport) UpdateFrame(true);
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-  UpdateCaptionActivity(true);
+  if (MdiParent() && FForm->ClientHandle()) {
+    ::RedrawWindow(FForm->ClientHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    FitMdiChildren();
+    RepaintFrame();
+  } else {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  UpdateCaptionActivity(!MaximizedMdiChild());
   StartTimer(kHoverTimer, 50);
   if (OnChangeSkinData) OnChangeSkinData(*this);
   FChangingSkinData = false;
@@ -924,7 +978,7 @@ void TvnVeneerForm::ApplyWindowRegion(bool rebuild, bool redraw) {
   HWND window = Window();
   if (!window) return;
   const bool hasMask = FSkinData != nullptr && !FSkinData->SkinEmpty && !FSkinData->Mask.IsEmpty();
-  if (FForm->BorderStyle() == TFormBorderStyle::bsNone || !FSkinSupport || !hasMask) {
+  if (FForm->BorderStyle() == TFormBorderStyle::bsNone || !FSkinSupport || !hasMask || MaximizedMdiChild()) {
     if (FHasRegion) {
       ::SetWindowRgn(window, nullptr, redraw ? TRUE : FALSE);  // the window releases the region it held
       FHasRegion = false;
@@ -1092,7 +1146,7 @@ void TvnVeneerForm::PaintClientBackground(HDC dc) {
 
 void TvnVeneerForm::RedrawObject(TvnActiveSkinObject& object) {
   HWND window = Window();
-  if (!window || FForm->BorderStyle() == TFormBorderStyle::bsNone || ::IsIconic(window)) return;
+  if (!window || FForm->BorderStyle() == TFormBorderStyle::bsNone || ::IsIconic(window) || MaximizedMdiChild()) return;
   const TRect r = object.ObjectRect;
   if (r.IsEmpty()) return;
   TvnWindowDC dc(window);
@@ -1136,7 +1190,10 @@ void TvnVeneerForm::DrawFormIcon(TvnFramePainter& painter, int x, int y) {
 
 std::u16string TvnVeneerForm::CaptionText() const {
   const std::wstring text = FForm->Text();
-  return std::u16string(text.begin(), text.end());
+  std::u16string caption(text.begin(), text.end());
+  // A parent names its maximized child: "Parent - [Child]".
+  if (TvnVeneerForm* child = MaximizedMdiChildFrame()) caption += u" - [" + child->CaptionText() + u"]";
+  return caption;
 }
 
 int TvnVeneerForm::CaptionCharset() const { return CaptionTextCharset(FSkinData, FDefCaptionFont.Charset); }
@@ -1179,12 +1236,6 @@ void TvnVeneerForm::NudgeWidth() {
   ::SetWindowPos(window, nullptr, 0, 0, w, h, flags);
 }
 
-TvnVeneerForm* TvnVeneerForm::FrameOf(TForm* form) const {
-  for (int i = 0; i < form->ComponentCount(); ++i)
-    if (auto* frame = dynamic_cast<TvnVeneerForm*>(form->Components(i))) return frame;
-  return nullptr;
-}
-
 void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
   if (s == FState.WindowState) return;
   const bool mainForm = Application && Application->MainForm() == FForm;
@@ -1193,7 +1244,8 @@ void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
   if (!window) return;
   RECT r{};
   ::GetWindowRect(window, &r);
-  const TRect bounds = Rect(r.left, r.top, r.right, r.bottom);
+  // A child's bounds are kept in its parent's client window, where it is placed.
+  const TRect bounds = MdiChild() ? FForm->BoundsRect() : Rect(r.left, r.top, r.right, r.bottom);
   switch (s) {
     case wsMinimized: {
       if (mainForm) {
@@ -1203,6 +1255,23 @@ void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
       }
       if (FState.SavedBounds.IsEmpty()) FState.SavedBounds = bounds;
       const int w = MinTrackWidth(), h = MinTrackHeight();
+      if (MdiChild()) {
+        // Parked along the bottom of the parent's client window, beside the other children.
+        TForm* main = MainForm();
+        const TPoint at = MinimizedPosition(MdiClientArea(), w, h, [&](TPoint slot) {
+          for (int i = 0; TForm* other = main ? main->MDIChildren(i) : nullptr; ++i) {
+            if (other == FForm || !other->Visible()) continue;
+            TvnVeneerForm* frame = FrameOf(other);
+            if (frame && frame->FState.WindowState == wsMinimized && other->Left() == slot.X && other->Top() == slot.Y)
+              return true;
+          }
+          return false;
+        });
+        SetOwnerBounds(Bounds(at.X, at.Y, w, h));
+        ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (main && main->HandleAllocated()) ::SendMessageW(main->HandleIfAllocated(), WM_MDICHILDRESTORED, 0, 0);
+        return;
+      }
       const TPoint at = MinimizedPosition(MonitorAreas().WorkArea, w, h, [&](TPoint slot) {
         if (!Application) return false;
         for (int i = 0; i < Application->FormCount(); ++i) {
@@ -1220,16 +1289,26 @@ void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
     }
     case wsMaximized:
       if (FState.SavedBounds.IsEmpty()) FState.SavedBounds = bounds;
+      if (MdiChild()) {
+        MaximizeMdiChild();
+        return;
+      }
       SetOwnerBounds(MaximizedBounds(MonitorAreas(), MaximizeOnFullScreen));
       return;
     case wsNormal: {
       FState.MaximizedRolledUp = false;
       const TRect saved = FState.SavedBounds;
+      if (MdiChild()) {
+        // Its frame comes back (a maximized or parked child had another one).
+        ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       if (!saved.IsEmpty()) SetOwnerBounds(saved);
       StartTimer(kHoverTimer, 50);
       if (saved.Width() == bounds.Width() && saved.Height() == bounds.Height()) NudgeWidth();
       ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
       FState.SavedBounds = TRect{};
+      if (MdiChild() && MainForm() && MainForm()->HandleAllocated())
+        ::SendMessageW(MainForm()->HandleIfAllocated(), WM_MDICHILDRESTORED, 0, 0);
       return;
     }
   }
@@ -1258,13 +1337,20 @@ void TvnVeneerForm::CaptionDoubleClick() {
 void TvnVeneerForm::Moving(RECT& proposed) {
   RECT r{};
   ::GetWindowRect(Window(), &r);
-  if (FState.WindowState == wsMaximized) {
+  if (FState.WindowState == wsMaximized && !MdiChild()) {
     proposed = r;  // a maximized window does not move
     return;
   }
   if (!Magnetic) return;
   const int w = r.right - r.left, h = r.bottom - r.top;
-  const TPoint p = SnapToEdges({proposed.left, proposed.top}, w, h, MonitorAreas().WorkArea, MagneticSize);
+  TRect area = MonitorAreas().WorkArea;
+  if (MdiChild()) {
+    // A child snaps to the edges of its parent's client window (on the screen).
+    RECT client{};
+    ::GetWindowRect(::GetParent(Window()), &client);
+    area = Rect(client.left, client.top, client.right, client.bottom);
+  }
+  const TPoint p = SnapToEdges({proposed.left, proposed.top}, w, h, area, MagneticSize);
   proposed = {p.X, p.Y, p.X + w, p.Y + h};
 }
 

@@ -26,6 +26,12 @@ class TvnSkinMenu;
 class TvnSkinPopupMenu;
 class TvnTrayIcon;
 class TvnSkinHint;
+class TvnSkinMDITabsBar;
+
+// Messages between the frames of a multi-document window and its children.
+constexpr unsigned WM_MDICHILDFIT = 1024 + 206;        // to a child: a maximized one fills the client area again
+constexpr unsigned WM_MDICHILDMAXIMIZED = 1024 + 207;  // to the main form: a child was maximized
+constexpr unsigned WM_MDICHILDRESTORED = 1024 + 208;   // to the main form: a child left the maximized state
 
 // Platform hit code of the frame objects the component handles itself.
 constexpr int HTOBJECT_CODE = 19;
@@ -150,6 +156,25 @@ public:
   int HitTest(TPoint p);
   void RepaintFrame();
 
+  // ---- multiple documents ----
+  // The first frame component among the components the form owns, or null.
+  static TvnVeneerForm* FrameOfForm(TForm* form);
+  bool MdiChild() const;
+  bool MdiParent() const;
+  // A child: maximized inside its parent's client window (no frame of its own, its buttons in
+  // the parent's menu bar).
+  bool MaximizedMdiChild() const;
+  // A parent: one of its children is maximized.
+  bool MdiChildMaximized() const { return FMdiChildMaximized; }
+  // A parent: the frame of its maximized child (the active one when it is maximized, else the
+  // first maximized one in the client window's order), or null.
+  TvnVeneerForm* MaximizedMdiChildFrame() const;
+  // The tab bar that lists this parent's children (not owned; cleared when it is freed).
+  TvnSkinMDITabsBar* MDITabsBar() const { return FMDITabsBar; }
+  void SetMDITabsBar(TvnSkinMDITabsBar* value);
+  // The suffix of the window-menu entries a parent adds for its children.
+  static constexpr const char* kChildItemSuffix = "_VNRCHILDITEM";
+
   // ---- menus ----
   // The frame's own system menu (shown when no SystemMenu is set) and its tray menu.
   TPopupMenu& OwnSystemMenu() { return *FOwnSystemMenu; }
@@ -245,15 +270,35 @@ private:
   TvnMouseCapture Capture();
   void HoverTick();
   void StartTimer(UINT_PTR id, UINT ms);
+  void StopHoverTimer();
   void StopTimer(UINT_PTR id);
   void StopAllTimers();
   void SetOwnerBounds(const TRect& bounds);
   void NudgeWidth();
   void CaptionDoubleClick();
   void Moving(RECT& proposed);
-  TvnVeneerForm* FrameOf(TForm* form) const;
-  // The framework's forms have no multi-document kinds yet: never a child.
-  bool MdiChild() const { return false; }
+  TvnVeneerForm* FrameOf(TForm* form) const { return FrameOfForm(form); }
+  // The multi-document half of the message table (VeneerFormMdi_win.cpp).
+  TForm* MainForm() const;
+  TvnVeneerForm* MainFrame() const;
+  TRect MdiClientArea() const;
+  void MdiChildShown();
+  void MdiChildHidden();
+  void MdiChildCaptionChanged();
+  void MdiChildActivated();
+  void MdiChildDestroyed();
+  void MaximizeMdiChild();
+  void FitMdiChildren();
+  void MdiMessage(TMessage& m);
+  void RefreshMdiBars();
+  // What the parent's menu bar hears of its children (nothing without a menu bar).
+  void MenuBarChildMaximized();
+  void MenuBarChildRestored();
+  void MenuBarRefresh();
+  void SubclassMdiClient();
+  void ReleaseMdiClient();
+  void MdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  static LRESULT CALLBACK MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   TvnSystemMenuSetup MenuSetup() const;
   void ReleaseTrayIcon();
   const TvnSkinData* MenusSkin() const { return FMenusSkinData ? FMenusSkinData : FSkinData; }
@@ -319,6 +364,11 @@ private:
   int FAlphaBlendValue = 200;
   TPixelBitmap FLogo;
   TvnOwnedIcon FIcon;  // the window icon at small-icon size, made on first use
+  bool FMdiChildMaximized = false;
+  TvnSkinMDITabsBar* FMDITabsBar = nullptr;  // not owned
+  HWND FMdiClient = nullptr;         // the parent's client window while subclassed
+  WNDPROC FOldClientProc = nullptr;  // its procedure before
+  bool FMdiListed = false;           // a child: its window-menu entry and tab exist
 };
 
 // Makes TvnVeneerForm known to window descriptions with its published properties.
