@@ -1,0 +1,94 @@
+#include "examples/notebook/NotebookForm_win.h"
+
+#include "framework/Application_win.h"
+#include "framework/ClassRegistry.h"
+#include "framework/Description.h"
+#include "framework/Menus.h"
+#include "framework/Resources_win.h"
+#include "skin/controls/vnSkinBoxCtrls_win.h"
+#include "skin/data/vnSkinData.h"
+#include "skin/data/vnSkinData_win.h"
+#include "skin/data/vnSkinDataStoredSkin.h"
+#include "skin/form/VeneerForm_win.h"
+#include "skin/form/vnSkinMDITabsBar_win.h"
+#include "skin/menus/vnSkinPopupMenu_win.h"
+
+#include <string>
+
+void RegisterNotebookClasses() {
+  RegisterSkinDataComponents(ClassRegistry());
+  RegisterVeneerFormClasses(ClassRegistry());
+  RegisterSkinMenuClasses(ClassRegistry());
+  RegisterSkinControlClasses(ClassRegistry());
+  RegisterMDITabsBarClasses(ClassRegistry());
+}
+
+TNoteForm::TNoteForm(TComponent* owner, int number, TvnSkinData* skinData) : TForm(owner) {
+  SetName("Note" + std::to_string(number));
+  SetFormStyle(TFormStyle::fsMDIChild);
+  SetText(L"Note " + std::to_wstring(number));
+  SetBorderStyle(TFormBorderStyle::bsSizeable);
+  // Each note opens a little lower and to the right of the one before.
+  const int step = (number - 1) % 8 * 24;
+  SetBounds(step, step, 300, 220);
+  Frame = TComponent::Create<TvnVeneerForm>(this);
+  Frame->SetBorderIcons({TvnBorderIcon::biSystemMenu, TvnBorderIcon::biMinimize, TvnBorderIcon::biMaximize,
+                         TvnBorderIcon::biRollUp});
+  Frame->SetSkinData(skinData);
+
+  Heading = TComponent::Create<TLabel>(this);
+  Heading->SetBounds(8, 8, 56, 18);
+  Heading->SetText(L"Copies:");
+  Heading->SetParent(this);
+  Stepper = TComponent::Create<TvnSkinUpDown>(this);
+  Stepper->SetLeft(70);
+  Stepper->SetTop(6);
+  Stepper->SetSkinData(skinData);
+  Stepper->SetParent(this);
+  Text = TComponent::Create<TMemo>(this);
+  Text->SetBounds(8, 36, 260, 100);
+  Text->SetText(L"A note of the notebook.");
+  Text->SetTabStop(true);
+  Text->SetParent(this);
+}
+
+TNotebookForm::TNotebookForm(TComponent* owner) : TForm(owner) {
+  SetName("Notebook");
+  SetText(L"Notebook");
+  SetFormStyle(TFormStyle::fsMDIForm);
+  SetBorderStyle(TFormBorderStyle::bsSizeable);
+  SetPosition(TPosition::poScreenCenter);
+  SetClientWidth(640);
+  SetClientHeight(420);
+
+  Frame = TComponent::Create<TvnVeneerForm>(this);
+  Frame->SetBorderIcons({TvnBorderIcon::biSystemMenu, TvnBorderIcon::biMinimize, TvnBorderIcon::biMaximize});
+  Frame->MinWidth = 320;
+  Frame->MinHeight = 240;
+
+  // The window menu lists the notes: the frame adds and removes an entry per note.
+  Window = TComponent::Create<TMenuItem>(this);
+  Window->SetName("WindowMenu");
+  Window->Caption = u"&Window";
+  SetWindowMenu(Window);
+
+  Tabs = TComponent::Create<TvnSkinMDITabsBar>(this);
+  Tabs->SetAlign(TAlign::alTop);
+  Tabs->SetParent(this);
+  Tabs->SetVeneerForm(Frame);
+  Frame->SetMDITabsBar(Tabs);
+
+  SkinData = TComponent::Create<TvnSkinData>(this);
+  Stored = TComponent::Create<TvnCompressedStoredSkin>(this);
+  // Quillon's window description carries its skin as one compressed block.
+  Stored->SetCompressedData(StoredSkinBlockOf(ParseDescription(LoadDataResource(L"EMBEDDEDSKIN"))));
+  Frame->SetSkinData(SkinData);
+  Tabs->SetSkinData(SkinData);
+  SkinData->SetCompressedStoredSkin(Stored);
+}
+
+TNoteForm* TNotebookForm::NewNote() {
+  auto* note = TComponent::Create<TNoteForm>(Application, ++FNotesOpened, SkinData);
+  note->Show();
+  return note;
+}

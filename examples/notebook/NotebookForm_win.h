@@ -1,0 +1,48 @@
+#pragma once
+// The notebook: a multi-document window drawn by the skin engine, built in code.
+//   - TNotebookForm, the parent: a skinned frame, a tab bar with one tab per open note, and the
+//     client window where the notes live (its background from the skin);
+//   - TNoteForm, a child: a skinned frame of its own with a few controls. Maximized, it gives
+//     up its frame and fills the parent's client window; minimized, it is parked as a caption
+//     bar along the bottom.
+// Ctrl+F4 closes the active note and Ctrl+Tab moves to the next one.
+#include "framework/Forms_win.h"
+#include "framework/StdCtrls_win.h"
+
+class TvnSkinData;
+class TvnCompressedStoredSkin;
+class TvnVeneerForm;
+class TvnSkinMDITabsBar;
+class TvnSkinUpDown;
+class TMenuItem;
+
+// Registers the engine's classes the notebook uses.
+void RegisterNotebookClasses();
+
+class TNoteForm : public TForm {
+public:
+  TNoteForm(TComponent* owner, int number, TvnSkinData* skinData);
+
+  TvnVeneerForm* Frame = nullptr;  // owned as components of the form
+  TLabel* Heading = nullptr;
+  TMemo* Text = nullptr;
+  TvnSkinUpDown* Stepper = nullptr;
+};
+
+class TNotebookForm : public TForm {
+public:
+  explicit TNotebookForm(TComponent* owner);
+
+  TvnSkinData* SkinData = nullptr;  // owned as components of the form
+  TvnCompressedStoredSkin* Stored = nullptr;
+  TvnVeneerForm* Frame = nullptr;
+  TvnSkinMDITabsBar* Tabs = nullptr;
+  TMenuItem* Window = nullptr;  // the menu that lists the notes (owned by its menu)
+
+  // Opens a new note, shown and active; its caption is "Note N".
+  TNoteForm* NewNote();
+  int NotesOpened() const { return FNotesOpened; }
+
+private:
+  int FNotesOpened = 0;
+};
