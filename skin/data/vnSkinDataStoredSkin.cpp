@@ -190,17 +190,36 @@ std::vector<std::uint8_t> BlockOfCompressedSkinFile(std::span<const std::uint8_t
   return {file.begin() + 8, file.begin() + 8 + length};
 }
 
+namespace {
+
+void CollectStoredSkinObjects(const TDescObject& object, std::vector<const TDescObject*>& found) {
+  if (object.ClassName == "TvnCompressedStoredSkin") found.push_back(&object);
+  for (const TDescObject& child : object.Children) CollectStoredSkinObjects(child, found);
+}
+
+}  // namespace
+
+std::vector<const TDescObject*> StoredSkinObjects(const TDescObject& root) {
+  std::vector<const TDescObject*> found;
+  CollectStoredSkinObjects(root, found);
+  return found;
+}
+
 const TDescObject* FindStoredSkinObject(const TDescObject& root) {
-  if (root.ClassName == "TvnCompressedStoredSkin") return &root;
-  for (const TDescObject& child : root.Children)
-    if (const TDescObject* found = FindStoredSkinObject(child)) return found;
-  return nullptr;
+  const std::vector<const TDescObject*> found = StoredSkinObjects(root);
+  return found.empty() ? nullptr : found.front();
+}
+
+const TDescProperty* StoredSkinDataProperty(const TDescObject& stored) {
+  const TDescProperty* data = nullptr;
+  for (const TDescProperty& p : stored.Properties)
+    if (p.Name == "CompressedData") data = &p;
+  return data;
 }
 
 std::vector<std::uint8_t> StoredSkinBlockOf(const TDescObject& root) {
-  std::vector<std::uint8_t> block;
-  if (const TDescObject* stored = FindStoredSkinObject(root))
-    for (const TDescProperty& p : stored->Properties)
-      if (p.Name == "CompressedData" && p.Value.Kind == TDescValueKind::Binary) block = p.Value.Bytes;
-  return block;
+  const TDescObject* stored = FindStoredSkinObject(root);
+  const TDescProperty* data = stored ? StoredSkinDataProperty(*stored) : nullptr;
+  if (!data || data->Value.Kind != TDescValueKind::Binary) return {};
+  return data->Value.Bytes;
 }

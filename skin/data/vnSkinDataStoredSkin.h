@@ -17,12 +17,18 @@
 #include <vector>
 
 struct TDescObject;
+struct TDescProperty;
 
-// The stored-skin object of a window description: the first TvnCompressedStoredSkin, depth
-// first, or none.
+// Every stored-skin object (TvnCompressedStoredSkin) of a window description, depth first in
+// the order written.
+std::vector<const TDescObject*> StoredSkinObjects(const TDescObject& root);
+// The stored-skin object of a window description: the first of StoredSkinObjects, or none.
 const TDescObject* FindStoredSkinObject(const TDescObject& root);
-// Its stored block (the last "CompressedData" written, as loading it would leave it); empty
-// when the description holds none.
+// The "CompressedData" property of a stored-skin object that loading it would leave in force
+// (the last one written), or null when it has none. Its value may be of any kind.
+const TDescProperty* StoredSkinDataProperty(const TDescObject& stored);
+// The stored block of the description's stored-skin object: that property's bytes; empty when
+// the description holds no stored skin or the property is missing or not binary data.
 std::vector<std::uint8_t> StoredSkinBlockOf(const TDescObject& root);
 
 class TvnCompressedStoredSkin : public TComponent {

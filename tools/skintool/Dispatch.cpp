@@ -18,12 +18,12 @@ struct TVerb {
 
 const TVerb Verbs[] = {
     {"pack", "skintool pack SKIN_INI -o OUT [--raw]", RunPack},
-    {"unpack", "skintool unpack SKIN -o DIR [--raw]", RunUnpack},
-    {"inspect", "skintool inspect SKIN --json [--raw]", RunInspect},
+    {"unpack", "skintool unpack SKIN -o DIR [--raw | --component NAME]", RunUnpack},
+    {"inspect", "skintool inspect SKIN --json [--raw | --component NAME]", RunInspect},
     {"embed", "skintool embed SKIN_INI --form FILE", RunEmbed},
-    {"render", "skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw] | "
-               "skintool render SKIN --part popup --items item,-,... [--hot N] -o OUT.bmp [--raw]", RunRender},
-    {"region", "skintool region SKIN --size WxH [--part frame|popup|hint] [--raw]", RunRegion},
+    {"render", "skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw | --component NAME] | "
+               "skintool render SKIN --part popup --items item,-,... [--hot N] -o OUT.bmp [--raw | --component NAME]", RunRender},
+    {"region", "skintool region SKIN --size WxH [--part frame|popup|hint] [--raw | --component NAME]", RunRegion},
 };
 
 std::string VerbList() {

@@ -41,16 +41,20 @@ TArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string
 std::filesystem::path ArgPath(const std::string& arg);
 std::string PathText(const std::filesystem::path& path);
 
-// A SKIN argument read and loaded: a description with its pictures, a compressed skin file,
-// or (with raw) a bare zlib block. Anything that is not a valid skin is an ESkintoolError
-// with exit code 1 and a message naming the file and what and where.
-enum class TSkinKind { Description, CompressedFile, RawBlock };
+// The SKIN argument of a verb (its first positional argument) read and loaded: a description
+// with its pictures, a compressed skin file, the stored skin of a window description (the
+// one named by --component NAME, or the only one it holds), or with --raw a bare zlib block.
+// The kind is found from the content. Anything that is not a valid skin is an ESkintoolError
+// with exit code 1 and a message naming the file and what and where. Verbs that take a SKIN
+// accept the value option "--component" and the flag "--raw".
+enum class TSkinKind { Description, CompressedFile, WindowDescription, RawBlock };
 struct TLoadedSkin {
   TSkinKind Kind = TSkinKind::Description;
+  std::string StoredSkinName;           // the stored-skin object, for a window description
   std::vector<std::uint8_t> Container;  // the unpacked container (built, for a description)
   std::unique_ptr<TvnSkinData> Data;
 };
-TLoadedSkin LoadSkin(const std::string& arg, bool raw);
+TLoadedSkin LoadSkin(const TArgs& args);
 
 // Builds the stored-skin block (zlib, level 9) from a description file and its pictures, as
 // pack and embed both need it; a missing required section or an unreadable picture is an

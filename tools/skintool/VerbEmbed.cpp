@@ -64,10 +64,7 @@ int RunEmbed(const std::vector<std::string>& args, std::ostream& /*out*/) {
   if (!stored) UsageError(formArg + ": holds no TvnCompressedStoredSkin object");
   const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
 
-  const TDescProperty* data = nullptr;
-  for (const TDescProperty& p : stored->Properties)
-    if (p.Name == "CompressedData") data = &p;  // the last one written is the one that counts
-  if (data) {
+  if (const TDescProperty* data = StoredSkinDataProperty(*stored)) {
     if (data->Value.Kind != TDescValueKind::Binary)
       UsageError(formArg + ": line " + std::to_string(data->Value.Line) + ": CompressedData is not binary data");
     const std::size_t open = OffsetOf(text, data->Value.Line, data->Value.Column);

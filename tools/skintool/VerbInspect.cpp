@@ -1,6 +1,6 @@
-// skintool inspect SKIN --json [--raw]: prints the loaded skin as one JSON object. Every
-// description section is printed through its key table, so the JSON holds exactly the keys
-// the engine reads, with the values it ended up with.
+// skintool inspect SKIN --json [--raw | --component NAME]: prints the loaded skin as one JSON
+// object. Every description section is printed through its key table, so the JSON holds
+// exactly the keys the engine reads, with the values it ended up with.
 #include "skin/data/vnJsonWriter.h"
 #include "skin/data/vnSkinDataControls.h"
 #include "skin/data/vnSkinDataObjects.h"
@@ -28,10 +28,10 @@ void WriteImage(TvnJsonWriter& json, const TBmpPicture& picture) {
 }  // namespace
 
 int RunInspect(const std::vector<std::string>& args, std::ostream& out) {
-  const TArgs a = ParseArgs(args, {}, {"--json", "--raw"});
+  const TArgs a = ParseArgs(args, {"--component"}, {"--json", "--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   if (!a.Has("--json")) UsageError("the only output form is --json");
-  const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
+  const TLoadedSkin skin = LoadSkin(a);
   TvnSkinData& data = *skin.Data;
 
   TvnJsonWriter json;

@@ -1,6 +1,6 @@
-// skintool region SKIN --size WxH [--part frame|popup|hint] [--raw]: prints the window region
-// the engine builds for that size, as {"size": [W, H], "rects": [[l, t, r, b], ...]} or with
-// "rects": null when the window has no region.
+// skintool region SKIN --size WxH [--part frame|popup|hint] [--raw | --component NAME]: prints
+// the window region the engine builds for that size, as {"size": [W, H], "rects": [[l, t, r, b],
+// ...]} or with "rects": null when the window has no region.
 #include <optional>
 #include <ostream>
 
@@ -8,11 +8,11 @@
 #include "tools/skintool/SkinParts.h"
 
 int RunRegion(const std::vector<std::string>& args, std::ostream& out) {
-  const TArgs a = ParseArgs(args, {"--size", "--part"}, {"--raw"});
+  const TArgs a = ParseArgs(args, {"--component", "--size", "--part"}, {"--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   const TSize size = ParseSize(a);
   const TSkinPart part = ParsePart(a);
-  const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
+  const TLoadedSkin skin = LoadSkin(a);
   const TvnSkinData& data = *skin.Data;
 
   std::optional<std::vector<TRect>> rects;

@@ -1,9 +1,10 @@
-// skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw]:
-// composes the part at the size with the engine's own composition and writes a 24-bit BMP.
-// skintool render SKIN --part popup --items LIST [--hot N] -o OUT.bmp [--raw]: a popup menu
-// window with items, at the size the menu engine gives it: LIST names the items in order,
-// "item" for an item and "-" for a separator (comma-separated), N the lit item. Items carry no
-// text, image or glyph: what the engine draws from the skin's pictures alone.
+// skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp
+// [--raw | --component NAME]: composes the part at the size with the engine's own composition
+// and writes a 24-bit BMP.
+// skintool render SKIN --part popup --items LIST [--hot N] -o OUT.bmp [--raw | --component
+// NAME]: a popup menu window with items, at the size the menu engine gives it: LIST names the
+// items in order, "item" for an item and "-" for a separator (comma-separated), N the lit item.
+// Items carry no text, image or glyph: what the engine draws from the skin's pictures alone.
 #include <ostream>
 #include <sstream>
 
@@ -92,7 +93,7 @@ TPixelBitmap RenderPopupItems(const TvnSkinData& data, const std::string& list, 
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args, std::ostream&) {
-  const TArgs a = ParseArgs(args, {"--size", "--part", "-o", "--items", "--hot"}, {"--inactive", "--raw"});
+  const TArgs a = ParseArgs(args, {"--component", "--size", "--part", "-o", "--items", "--hot"}, {"--inactive", "--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   const std::string* output = a.Value("-o");
   if (!output) UsageError("-o OUT.bmp is required");
@@ -111,13 +112,13 @@ int RunRender(const std::vector<std::string>& args, std::ostream&) {
         UsageError("--hot takes an item index");
       }
     }
-    const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
+    const TLoadedSkin skin = LoadSkin(a);
     WriteOutputFile(ArgPath(*output), EncodeBmp(RenderPopupItems(*skin.Data, *items, hot), 24));
     return ExitOk;
   }
   if (a.Value("--hot")) UsageError("--hot goes with --items");
   const TSize size = ParseSize(a);
-  const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
+  const TLoadedSkin skin = LoadSkin(a);
   const TvnSkinData& data = *skin.Data;
 
   TPixelBitmap image(size.W, size.H);  // starts black

@@ -25,10 +25,10 @@ std::string PictureFile(const std::string& nameInSkin, const std::string& fallba
 }  // namespace
 
 int RunUnpack(const std::vector<std::string>& args, std::ostream& /*out*/) {
-  const TArgs a = ParseArgs(args, {"-o"}, {"--raw"});
+  const TArgs a = ParseArgs(args, {"--component", "-o"}, {"--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   if (!a.Value("-o")) UsageError("missing -o DIR");
-  const TLoadedSkin skin = LoadSkin(a.Positional[0], a.Has("--raw"));
+  const TLoadedSkin skin = LoadSkin(a);
   const TvnSkinContainer container = ReadSkinContainer(skin.Container);
   const TvnSkinData& data = *skin.Data;
 

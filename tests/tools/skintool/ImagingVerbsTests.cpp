@@ -1,30 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "framework/Bmp.h"
 #include "framework/Stream.h"
-#include "tools/skintool/Skintool.h"
+#include "tests/tools/skintool/SkintoolRun.h"
 
 namespace {
 
-struct TResult {
-  int Code;
-  std::string Out;
-  std::string Err;
-};
-
-TResult Tool(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunSkintool(args, out, err);
-  return {code, out.str(), err.str()};
-}
-
-std::string Utf8(const std::filesystem::path& p) {
-  const std::u8string s = p.u8string();
-  return std::string(s.begin(), s.end());
-}
+using TResult = TSkintoolResult;
 
 const std::string Skin = Utf8(std::filesystem::path(QUILLON_SOURCE_DIR) / "skins" / "quillon" / "skin.ini");
 const std::filesystem::path Out = std::filesystem::path(QUILLON_BINARY_DIR) / "skintool-render-385x392.bmp";

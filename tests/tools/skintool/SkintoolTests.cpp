@@ -4,31 +4,14 @@
 #include "tools/skintool/Skintool.h"
 
 #include "tests/skin/data/SmallSkin.h"
+#include "tests/tools/skintool/SkintoolRun.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-struct TResult {
-  int Code;
-  std::string Out;
-  std::string Err;
-};
-
-std::string Utf8(const std::filesystem::path& p) {
-  const std::u8string s = p.u8string();
-  return std::string(s.begin(), s.end());
-}
-
-TResult Tool(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunSkintool(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using TResult = TSkintoolResult;
 
 class Skintool : public ::testing::Test {
 protected:
@@ -162,7 +145,7 @@ TEST_F(Skintool, FailuresHaveTheirExitCodeAOneLineMessageAndWriteNothing) {
       {{"inspect", At("badrect.ini"), "--json"}, 1, "textrect"},
       {{"pack", At("nocontrols.ini"), "-o", out}, 1, "missing required section [SKINCONTROLS]"},
       {{"pack", At("nopicture.ini"), "-o", out}, 1, "gone.bmp"},
-      {{"inspect", At("garbage"), "--json"}, 1, "neither a skin description nor a compressed skin file"},
+      {{"inspect", At("garbage"), "--json"}, 1, "neither a skin description, a compressed skin file nor a window description"},
       {{"pack", At("sub/skin.ini"), "-o", out}, 0, ""},
       {{"unpack", out, "-o", At("escaped")}, 1, "\"../a.bmp\", which is not a plain file name"},
       {{"inspect", At("missing.vsk"), "--json"}, 2, "missing.vsk: no such file"},
