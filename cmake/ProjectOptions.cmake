@@ -13,9 +13,11 @@ function(quillon_target_options target)
   endif()
 endfunction()
 
-# A portable library: never includes <windows.h>, builds natively and for Windows.
+# A portable library: never includes <windows.h>, builds natively and for Windows. Its headers
+# are included by their path from the source tree's top (the installed package keeps that
+# layout, see cmake/EngineInstall.cmake).
 function(quillon_library target)
   add_library(${target} STATIC ${ARGN})
   quillon_target_options(${target})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
 endfunction()
