@@ -318,7 +318,10 @@ void TWinControl::WndProc(TMessage& m) {
       if (FHandle) {
         RECT r;
         ::GetWindowRect(FHandle, &r);
-        if (FParent && FParent->FHandle) ::MapWindowPoints(HWND_DESKTOP, FParent->FHandle, reinterpret_cast<POINT*>(&r), 2);
+        // A child window's place is in its parent window (for a multi-document child, the
+        // parent's client window, which is no control of ours).
+        if (HWND parent = (::GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD) ? ::GetParent(FHandle) : nullptr)
+          ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
         FBounds = Rect(r.left, r.top, r.right, r.bottom);
       }
       break;

@@ -204,6 +204,32 @@ TEST(ClientBackground, TilesTheSkinPieceOrPictureFromTheOrigin) {
   EXPECT_TRUE(ComposeClientBackground(nullptr, 0, 20, 0xC0C0C0, {}).IsEmpty());
 }
 
+TEST(ClientBackground, AMultiDocumentParentTilesItsOwnPictureOrFallsBackToTheClientRules) {
+  auto skin = MakeSkin();
+  skin->BGPictureIndex = 1;
+  const TPixelBitmap tiled = ComposeMdiClientBackground(skin.get(), 12, 7, 0x808080, 0xC0C0C0, {});
+  EXPECT_EQ(tiled, ComposeClientBackground(skin.get(), 12, 7, 0xC0C0C0, {}));  // -1: the client rules
+  // Its own picture wins over the client background, up to the last picture.
+  const int last = static_cast<int>(skin->ActivePictures.size()) - 1;
+  for (int index : {1, last}) {
+    skin->MDIBGPictureIndex = index;
+    const TPixelBitmap& p = skin->ActivePictures[static_cast<std::size_t>(index)];
+    const TPixelBitmap b = ComposeMdiClientBackground(skin.get(), 12, 7, 0x808080, 0xC0C0C0, {});
+    for (auto [x, y] : {std::pair{0, 0}, {p.Width() - 1, p.Height() - 1}, {p.Width(), p.Height()}, {11, 6}})
+      EXPECT_EQ(b.GetPixel(x, y), p.GetPixel(x % p.Width(), y % p.Height())) << index << ": " << x << "," << y;
+  }
+  // One past the pictures counts as none.
+  skin->MDIBGPictureIndex = last + 1;
+  EXPECT_EQ(ComposeMdiClientBackground(skin.get(), 12, 7, 0x808080, 0xC0C0C0, {}), tiled);
+  // No skin, or an empty one: the workspace colour, not the face colour.
+  skin->SkinEmpty = true;
+  for (const TvnSkinData* none : {static_cast<const TvnSkinData*>(nullptr), static_cast<const TvnSkinData*>(skin.get())}) {
+    const TPixelBitmap plain = ComposeMdiClientBackground(none, 30, 20, 0x808080, 0xC0C0C0, {});
+    EXPECT_EQ(plain.GetPixel(0, 0), 0x808080u);
+    EXPECT_EQ(plain.GetPixel(29, 19), 0x808080u);
+  }
+}
+
 TEST(ClientBackground, LogoCentredOpaqueOrTransparentAndNeverAboveOrLeftOfTheOrigin) {
   TPixelBitmap logo(5, 4);
   logo.Fill(0x0000FF);

@@ -1,0 +1,244 @@
+// The notebook's multi-document window in this process, driven the way a user drives it: tabs
+// clicked, children maximized, parked, closed from the keyboard, and a long run of random
+// events, with the tab bar, the window menu and the GDI count checked after each.
+#include "examples/notebook/NotebookForm_win.h"
+
+#include "framework/Application_win.h"
+#include "framework/Menus.h"
+#include "skin/data/vnSkinData.h"
+#include "skin/form/FramePaint.h"
+#include "skin/form/FramePainter_win.h"
+#include "skin/form/VeneerForm_win.h"
+#include "skin/form/vnSkinMDITabsBar_win.h"
+#include "skin/imaging/vnGdi_win.h"
+#include "tests/support/WindowTesting_win.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+
+namespace {
+
+class Notebook : public ::testing::Test {
+protected:
+  void SetUp() override {
+    FApplication.Initialize();
+    RegisterNotebookClasses();
+    Main = FApplication.CreateForm<TNotebookForm>();
+    Main->Show();
+    ::SetForegroundWindow(Main->Handle());
+    Pump(100);
+  }
+
+  void Pump(int ms) {
+    const DWORD end = ::GetTickCount() + static_cast<DWORD>(ms);
+    do {
+      while (FApplication.ProcessMessage()) {}
+      ::Sleep(2);
+    } while (static_cast<int>(end - ::GetTickCount()) > 0);
+  }
+
+  TNoteForm* Open() {
+    TNoteForm* note = Main->NewNote();
+    Pump(20);
+    return note;
+  }
+  static TvnVeneerForm& FrameOf(TForm* form) { return *TvnVeneerForm::FrameOfForm(form); }
+  TForm* Active() const { return Main->ActiveMDIChild(); }
+  int Notes() const { return Main->MDIChildCount(); }
+  // The window menu's entries for children, their captions in order.
+  std::vector<std::u16string> Entries() const {
+    std::vector<std::u16string> out;
+    for (int i = 0; i < Main->Window->Count(); ++i) out.push_back(Main->Window->Items(i)->Caption);
+    return out;
+  }
+  void ClickTab(int index) {
+    const TRect r = LayoutMdiTabsFor(index);
+    const LPARAM at = MAKELPARAM(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
+    ::SendMessageW(Main->Tabs->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(Main->Tabs->Handle(), WM_LBUTTONUP, 0, at);
+    Pump(20);
+  }
+  TRect LayoutMdiTabsFor(int index) const {
+    for (int x = 0; x < Main->Tabs->Width(); ++x)
+      if (Main->Tabs->TabAt({x, 5}) == index) {
+        int right = x;
+        while (Main->Tabs->TabAt({right, 5}) == index) ++right;
+        return {x, 0, right, Main->Tabs->Height()};
+      }
+    return {};
+  }
+  // The tabs and the window menu list exactly the open notes, the active one marked in both.
+  void ExpectListsMatchNotes() {
+    ASSERT_EQ(Main->Tabs->TabCount(), Notes());
+    ASSERT_EQ(static_cast<int>(Entries().size()), Notes());
+    for (int i = 0; i < Main->Tabs->TabCount(); ++i) {
+      const TvnMDITab& tab = Main->Tabs->Tabs(i);
+      EXPECT_EQ(tab.Active, tab.Child == Active()) << i;
+      const std::wstring caption = tab.Child->Text();
+      TMenuItem* entry = Main->Window->Find(tab.Child->Name() + TvnVeneerForm::kChildItemSuffix);
+      ASSERT_NE(entry, nullptr) << i;
+      EXPECT_EQ(entry->Caption, std::u16string(caption.begin(), caption.end()));
+      EXPECT_EQ(entry->Checked, tab.Child == Active()) << i;
+    }
+  }
+  TRect ClientArea() const {
+    RECT r{};
+    ::GetClientRect(Main->ClientHandle(), &r);
+    return {0, 0, r.right, r.bottom};
+  }
+
+  TApplication FApplication;
+  TNotebookForm* Main = nullptr;
+};
+
+TEST_F(Notebook, TabsAndTheWindowMenuFollowOpeningActivatingAndClosing) {
+  TNoteForm* one = Open();
+  TNoteForm* two = Open();
+  TNoteForm* three = Open();
+  ExpectListsMatchNotes();
+  EXPECT_EQ(Active(), three);
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{u"Note 1", u"Note 2", u"Note 3"}));
+  // A click on a tab activates its note.
+  ClickTab(0);
+  EXPECT_EQ(Active(), one);
+  ExpectListsMatchNotes();
+  // A caption change reaches its entry.
+  two->SetText(L"Renamed");
+  Pump(10);
+  EXPECT_EQ(Entries()[1], u"Renamed");
+  // Ctrl+F4 closes the active note; another becomes active; its tab and entry go.
+  ::SetForegroundWindow(Main->Handle());
+  one->Text->SetFocus();
+  Pump(20);
+  for (auto [key, up] : {std::pair{VK_CONTROL, false}, {VK_F4, false}, {VK_F4, true}, {VK_CONTROL, true}})
+    ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
+  Pump(150);
+  EXPECT_EQ(Notes(), 2);
+  ASSERT_NE(Active(), nullptr);
+  ExpectListsMatchNotes();
+  // Clicking an entry of the window menu brings that note back from its parked bar.
+  FrameOf(three).ChangeWindowState(wsMinimized);
+  Main->Window->Find(three->Name() + TvnVeneerForm::kChildItemSuffix)->Click();
+  Pump(20);
+  EXPECT_EQ(FrameOf(three).WindowState(), wsNormal);
+  EXPECT_EQ(Active(), three);
+}
+
+TEST_F(Notebook, AMaximizedNoteFillsTheClientWithoutAFrameAndNamesItselfInTheParentsCaption) {
+  TNoteForm* one = Open();
+  TNoteForm* two = Open();
+  const TRect normal = two->BoundsRect();
+  FrameOf(two).ChangeWindowState(wsMaximized);
+  Pump(30);
+  EXPECT_EQ(two->BoundsRect(), ClientArea());
+  EXPECT_TRUE(FrameOf(Main).MdiChildMaximized());
+  EXPECT_EQ(FrameOf(Main).CaptionText(), u"Notebook - [Note 2]");
+  RECT client{};
+  ::GetClientRect(two->Handle(), &client);
+  EXPECT_EQ(client.right, ClientArea().Width());  // no frame: all of it is client
+  EXPECT_EQ(::GetWindowRgn(two->Handle(), ::CreateRectRgn(0, 0, 0, 0)), ERROR);
+  // The parent's client area shrinks: the maximized note follows.
+  Main->SetHeight(Main->Height() - 40);
+  Pump(30);
+  EXPECT_EQ(two->BoundsRect(), ClientArea());
+  // Two maximized: closing one keeps the parent's mark while the other stays maximized.
+  FrameOf(one).ChangeWindowState(wsMaximized);
+  two->Close();
+  Pump(50);
+  EXPECT_TRUE(FrameOf(Main).MdiChildMaximized());
+  FrameOf(one).ChangeWindowState(wsNormal);
+  Pump(30);
+  EXPECT_FALSE(FrameOf(Main).MdiChildMaximized());
+  EXPECT_EQ(FrameOf(Main).CaptionText(), u"Notebook");
+  TNoteForm* three = Open();
+  FrameOf(three).ChangeWindowState(wsMaximized);
+  FrameOf(three).ChangeWindowState(wsNormal);
+  Pump(30);
+  EXPECT_EQ(three->BoundsRect().Width(), normal.Width());  // restored to its own size
+  EXPECT_GT(::GetWindowRgn(three->Handle(), ::CreateRectRgn(0, 0, 0, 0)), ERROR);  // its region again
+}
+
+TEST_F(Notebook, MinimizedNotesParkSideBySideAlongTheBottomOfTheClient) {
+  std::vector<TNoteForm*> notes;
+  for (int i = 0; i < 3; ++i) notes.push_back(Open());
+  for (TNoteForm* n : notes) FrameOf(n).ChangeWindowState(wsMinimized);
+  Pump(30);
+  const int w = FrameOf(notes[0]).MinTrackWidth(), h = FrameOf(notes[0]).MinTrackHeight();
+  const int bottom = ClientArea().Height() - h;
+  EXPECT_EQ(notes[0]->BoundsRect(), (TRect{0, bottom, w, bottom + h}));
+  EXPECT_EQ(notes[1]->BoundsRect(), (TRect{w, bottom, 2 * w, bottom + h}));
+  EXPECT_EQ(notes[2]->BoundsRect(), (TRect{2 * w, bottom, 3 * w, bottom + h}));
+  // A lower parent: the parked notes move down with the bottom edge.
+  Main->SetHeight(Main->Height() + 30);
+  Pump(30);
+  EXPECT_EQ(notes[2]->Top(), ClientArea().Height() - h);
+}
+
+TEST_F(Notebook, TheClientBackgroundIsTheSkins) {
+  Pump(50);
+  const TPixelBitmap shown = Capture(Main->ClientHandle());
+  RECT r{};
+  ::GetClientRect(Main->Handle(), &r);
+  const TPixelBitmap expected = ComposeMdiClientBackground(
+      Main->SkinData, r.right, r.bottom, TvnDibPainter::Resolve(clAppWorkSpace), TvnDibPainter::Resolve(clBtnFace), {});
+  int differing = 0;
+  for (int y = 0; y < shown.Height(); ++y)
+    for (int x = 0; x < shown.Width(); ++x) differing += shown.GetPixel(x, y) != expected.GetPixel(x, y);
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(Notebook, ThirtyNotesShareTheTabBarAndEntriesMatchOnlyTheirExactName) {
+  for (int i = 0; i < 30; ++i) Open();
+  ExpectListsMatchNotes();
+  const int bar = Main->Tabs->Width();
+  EXPECT_EQ(LayoutMdiTabsFor(0).Width(), bar / 30);
+  EXPECT_EQ(LayoutMdiTabsFor(29).Right, bar);
+  // "Note1" is a prefix of "Note10" to "Note19": its entry shows Note1 alone.
+  TForm* first = Main->MDIChildren(Notes() - 1);  // the bottom of the order: opened first
+  ASSERT_EQ(first->Name(), "Note1");
+  Main->Window->Find("Note1" + std::string(TvnVeneerForm::kChildItemSuffix))->Click();
+  Pump(20);
+  EXPECT_EQ(Active(), first);
+  ExpectListsMatchNotes();
+}
+
+TEST_F(Notebook, RandomEventsLeaveConsistentListsAndNoGdiObjectsBehind) {
+  std::mt19937 random(20261208);
+  const long gdiBefore = TvnGdiCount::Live();
+  const DWORD start = ::GetTickCount();
+  int events = 0;
+  for (; events < 10000 && ::GetTickCount() - start < 10000; ++events) {
+    const int n = Notes();
+    TForm* some = n ? Main->MDIChildren(static_cast<int>(random() % static_cast<unsigned>(n))) : nullptr;
+    switch (random() % 8) {
+      case 0: if (n < 12) Main->NewNote(); break;
+      case 1: if (some) some->Close(); break;
+      case 2: if (some) FrameOf(some).ChangeWindowState(wsMaximized); break;
+      case 3: if (some) FrameOf(some).ChangeWindowState(wsMinimized); break;
+      case 4: if (some) FrameOf(some).ChangeWindowState(wsNormal); break;
+      case 5: if (n) ClickTab(static_cast<int>(random() % static_cast<unsigned>(n))); break;
+      case 6: Main->Next(); break;
+      case 7: Main->SetWidth(500 + static_cast<int>(random() % 300)); break;
+    }
+    while (FApplication.ProcessMessage()) {}
+    if (events % 50 == 0) {
+      Pump(5);
+      ExpectListsMatchNotes();
+      // The parent's mark agrees with its children.
+      EXPECT_EQ(FrameOf(Main).MdiChildMaximized(), FrameOf(Main).MaximizedMdiChildFrame() != nullptr);
+    }
+  }
+  RecordProperty("events", events);
+  // All closed at once: nothing left in the lists, and the engine's GDI objects back to before.
+  while (Notes() > 0) Main->MDIChildren(0)->Close(), Pump(5);
+  Pump(50);
+  EXPECT_EQ(Main->Tabs->TabCount(), 0);
+  EXPECT_TRUE(Entries().empty());
+  EXPECT_FALSE(FrameOf(Main).MdiChildMaximized());
+  EXPECT_EQ(TvnGdiCount::Live(), gdiBefore);
+}
+
+}  // namespace
