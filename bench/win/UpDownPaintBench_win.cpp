@@ -26,40 +26,6 @@
 
 namespace {
 
-constexpr int kRounds = 31;
-constexpr int kPaintsPerRound = 200;
-
-
-
-// Median nanoseconds of one paint of the control's window.
-double PaintNs(HWND window) {
-  std::vector<double> rounds;
-  for (int r = 0; r < kRounds; ++r) {
-    const double start = NowMs();
-    for (int i = 0; i < kPaintsPerRound; ++i)
-      ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    rounds.push_back((NowMs() - start) * 1e6 / kPaintsPerRound);
-  }
-  return Median(rounds);
-}
-
-// Median nanoseconds of a memcpy of the control's 24-bit pixels (rows padded to 4 bytes).
-double MemcpyNs(int width, int height) {
-  const std::size_t bytes = static_cast<std::size_t>(((width * 3 + 3) & ~3) * height);
-  std::vector<unsigned char> from(bytes, 1), to(bytes);
-  constexpr int kCopies = 100000;
-  std::vector<double> rounds;
-  for (int r = 0; r < kRounds; ++r) {
-    const double start = NowMs();
-    for (int i = 0; i < kCopies; ++i) {
-      std::memcpy(to.data(), from.data(), bytes);
-      from[static_cast<std::size_t>(i) % bytes] = to[bytes - 1];  // keeps the copies from being dropped
-    }
-    rounds.push_back((NowMs() - start) * 1e6 / kCopies);
-  }
-  return Median(rounds);
-}
-
 void Report(const char* look, TWinControl& control) {
   const double paint = PaintNs(control.Handle());
   const double floor = MemcpyNs(control.Width(), control.Height());
