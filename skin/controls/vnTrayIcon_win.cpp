@@ -14,7 +14,24 @@
 #include <algorithm>
 #include <exception>
 
-TvnShellNotifyIconFunction vnShellNotifyIcon = ::Shell_NotifyIconW;
+namespace {
+
+// The shell's notify-icon function, found the first time an icon is shown: a program that
+// never shows one (Quillon) does not load the shell's library at all, which costs a good part
+// of a start-up.
+BOOL WINAPI ShellNotifyIconOnDemand(DWORD message, PNOTIFYICONDATAW data) {
+  static const TvnShellNotifyIconFunction shell = [] {
+    HMODULE library = ::LoadLibraryW(L"shell32.dll");
+    return library ? reinterpret_cast<TvnShellNotifyIconFunction>(
+                         reinterpret_cast<void*>(::GetProcAddress(library, "Shell_NotifyIconW")))
+                   : nullptr;
+  }();
+  return shell ? shell(message, data) : FALSE;
+}
+
+}  // namespace
+
+TvnShellNotifyIconFunction vnShellNotifyIcon = &ShellNotifyIconOnDemand;
 
 namespace {
 
