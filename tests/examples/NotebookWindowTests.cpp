@@ -119,12 +119,26 @@ TEST_F(Notebook, TabsAndTheWindowMenuFollowOpeningActivatingAndClosing) {
   EXPECT_EQ(Notes(), 2);
   ASSERT_NE(Active(), nullptr);
   ExpectListsMatchNotes();
+  // Ctrl+Tab moves to the other note.
+  TForm* before = Active();
+  for (auto [key, up] : {std::pair{VK_CONTROL, false}, {VK_TAB, false}, {VK_TAB, true}, {VK_CONTROL, true}})
+    ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
+  Pump(150);
+  EXPECT_NE(Active(), before);
+  ExpectListsMatchNotes();
   // Clicking an entry of the window menu brings that note back from its parked bar.
   FrameOf(three).ChangeWindowState(wsMinimized);
   Main->Window->Find(three->Name() + TvnVeneerForm::kChildItemSuffix)->Click();
   Pump(20);
   EXPECT_EQ(FrameOf(three).WindowState(), wsNormal);
   EXPECT_EQ(Active(), three);
+  // The close item of a note's own system menu (Ctrl+F4 in a child) closes it.
+  TMenuItem* close = FrameOf(three).GetSystemMenuItems()->Find("VNR_CLOSE");
+  EXPECT_EQ(close->ShortCut, ShortCut(vkF4, scCtrl));
+  close->Click();
+  Pump(50);
+  EXPECT_EQ(Notes(), 1);
+  ExpectListsMatchNotes();
 }
 
 TEST_F(Notebook, AMaximizedNoteFillsTheClientWithoutAFrameAndNamesItselfInTheParentsCaption) {
