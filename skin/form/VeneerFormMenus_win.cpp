@@ -4,7 +4,7 @@
 //   menu mode .................................... EnterMenuMode, LeaveMenuMode, LeaveMainMenuMode
 //   the application-wide filter and the keyboard . InstallMenuFilter, MenuKeyDown
 //   messages that close menus .................... MenuClosingCheck, KeyMenuCommand
-//   the menu bar's steps (none yet) .............. MenuBarTakesAccelerator, ...
+//   the main menu bar ............................ SetMainMenuBar, the bar's steps, shortcuts
 //
 // While a skinned popup opened from the frame shows, the frame is in popup mode: an
 // application-wide message filter hands every key press to the menu and swallows the mouse
@@ -18,6 +18,9 @@
 
 #include "framework/Application_win.h"
 #include "skin/form/VeneerFormGeometry.h"
+#include "skin/form/vnSkinMainMenuBar_win.h"
+
+#include <cwctype>
 
 // ---- system menu ------------------------------------------------------------------------------
 
@@ -99,6 +102,12 @@ void TvnVeneerForm::EnterMenuMode() {
 }
 
 void TvnVeneerForm::LeaveMenuMode() {
+  // An Esc that closes the menu-bar's last open menu steps back to the bar only (MenuKeyDown),
+  // however the engine reports the close.
+  if (FEscapeToMenuBar && FInMainMenuMode) {
+    PopupClosedInMainMenuMode();
+    return;
+  }
   // First, and whatever the mode: the menu of the pressed button is gone.
   ReleaseMenuButton();
   if (!FInPopupMode && !FMenuFilterInstalled) return;  // nothing was open
@@ -122,6 +131,7 @@ void TvnVeneerForm::LeaveMainMenuMode() {
 }
 
 void TvnVeneerForm::PopupClosedInMainMenuMode() {
+  if (!FInPopupMode) return;  // told already
   FInPopupMode = false;
   ReleaseMenuButton();
   MenuBarPopupClosed();
@@ -165,7 +175,7 @@ void TvnVeneerForm::RemoveMenuFilter() {
 //   4. Left in menu-bar mode with at most one menu level open: the bar's previous item;
 //   5. Right in menu-bar mode when no menu is open or its selected item has no sub-items: the
 //      bar's next item;
-//   6. Enter, when the bar opens its selected item;
+//   6. Enter, or Down while no menu is open, when the bar opens its lit item;
 //   7. every other key goes to the innermost open menu; an Esc that closed the last one ends
 //      the popup (and, outside menu-bar mode, the menu mode).
 void TvnVeneerForm::MenuKeyDown(unsigned key) {
@@ -189,8 +199,13 @@ void TvnVeneerForm::MenuKeyDown(unsigned key) {
     MenuBarNextItem();
     return;
   }
-  if (key == VK_RETURN && MenuBarOpensSelectedItem()) return;
-  if (PopupVisible()) FMenuEngine->KeyDown(key);
+  // Enter, and Down with no menu open, open the lit item of the bar.
+  if ((key == VK_RETURN || (key == VK_DOWN && !PopupVisible())) && MenuBarOpensSelectedItem()) return;
+  if (PopupVisible()) {
+    FEscapeToMenuBar = key == VK_ESCAPE && FInMainMenuMode;
+    FMenuEngine->KeyDown(key);
+    FEscapeToMenuBar = false;
+  }
   if (key == VK_ESCAPE && !PopupVisible()) {
     if (FInMainMenuMode) PopupClosedInMainMenuMode();
     else LeaveMenuMode();
@@ -222,9 +237,9 @@ void TvnVeneerForm::MenuClosingCheck(UINT msg) {
 }
 
 // WM_SYSCOMMAND SC_KEYMENU: Alt, F10 or Alt+<key>, with the key's character in lParam. Never the
-// platform's menu loop. Alt and F10 close a skinned popup (and would hand the keyboard to a menu
-// bar); Alt+Space opens the system menu under the caption's left end, as the platform's own
-// windows do.
+// platform's menu loop. Alt and F10 close a skinned popup and hand the keyboard to the menu bar;
+// Alt+Space opens the system menu under the caption's left end, as the platform's own windows
+// do; Alt+<letter> opens or runs the bar's item with that access key.
 void TvnVeneerForm::KeyMenuCommand(LPARAM lParam) {
   if (FInMainMenuMode) {
     LeaveMainMenuMode();
@@ -235,16 +250,147 @@ void TvnVeneerForm::KeyMenuCommand(LPARAM lParam) {
   if (lParam == ' ') {
     const TPoint at = KeyboardSystemMenuPoint();
     ShowSystemMenu(at.X, at.Y);
+  } else if (FMainMenuBar != nullptr) {
+    if (lParam == 0) FMainMenuBar->EnterKeyboardMode();
+    else FMainMenuBar->AcceleratorKey(static_cast<unsigned>(std::towupper(static_cast<wint_t>(lParam))));
   }
-  // With a menu bar, Alt and F10 would give it the keyboard here.
 }
 
-// ---- the menu bar's steps ---------------------------------------------------------------------
-// The frame has no menu bar yet (it never enters menu-bar mode): these are the places a menu bar
-// takes part in the keyboard routing and in closing.
+// ---- the main menu bar --------------------------------------------------------------------------
 
-bool TvnVeneerForm::MenuBarTakesAccelerator(unsigned) { return false; }
-void TvnVeneerForm::MenuBarPreviousItem() {}
-void TvnVeneerForm::MenuBarNextItem() {}
-bool TvnVeneerForm::MenuBarOpensSelectedItem() { return false; }
-void TvnVeneerForm::MenuBarPopupClosed() {}
+// The application-wide filter a frame with a menu bar puts in the message loop's way: key presses
+// in the frame's window (or any window inside it) are offered to RouteShortCut first. It keeps
+// the handler it found and calls it for everything else. When the frame goes while another filter
+// sits above this one, this one stays in the chain and only passes messages on.
+struct TvnShortCutFilterState {
+  TvnVeneerForm* Frame;  // not owned: the state lives exactly as long as the frame's link to it
+  ~TvnShortCutFilterState();
+};
+
+namespace {
+
+struct TvnShortCutFilter {
+  std::weak_ptr<TvnShortCutFilterState> State;
+  const TvnShortCutFilterState* Id;  // which state this filter serves, even once it is gone
+  std::function<bool(MSG&)> Next;
+
+  bool operator()(MSG& msg) const {
+    if (const auto state = State.lock(); state && Taken(*state->Frame, msg)) return true;
+    return Next ? Next(msg) : false;
+  }
+
+  static bool Taken(TvnVeneerForm& frame, MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    HWND window = frame.OwnerForm().HandleIfAllocated();
+    if (window == nullptr || ::GetAncestor(msg.hwnd, GA_ROOT) != window) return false;
+    const auto key = static_cast<std::uint8_t>(msg.wParam & 0xFF);
+    switch (key) {
+      case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_LWIN: case VK_RWIN:
+        return false;  // a modifier alone is no shortcut
+      default:
+        break;
+    }
+    TShortCut modifiers = scNone;
+    if (::GetKeyState(VK_SHIFT) < 0) modifiers |= scShift;
+    if (::GetKeyState(VK_CONTROL) < 0) modifiers |= scCtrl;
+    const bool alt = msg.message == WM_SYSKEYDOWN ? (msg.lParam & (1 << 29)) != 0 : ::GetKeyState(VK_MENU) < 0;
+    if (alt) modifiers |= scAlt;
+    const auto taken = frame.RouteShortCut(ShortCut(key, modifiers));
+    if (taken == TvnVeneerForm::TShortCutTaken::None) return false;
+    // The window's default handling must still see a letter pressed with Alt: it would otherwise
+    // take the Alt's release for Alt pressed alone and end the menu the letter just opened. The
+    // letter is not translated, so no character (and no second menu command) comes of it.
+    if (taken == TvnVeneerForm::TShortCutTaken::BarAccelerator && msg.message == WM_SYSKEYDOWN) ::DispatchMessageW(&msg);
+    return true;
+  }
+};
+
+}  // namespace
+
+TvnShortCutFilterState::~TvnShortCutFilterState() {
+  if (!Application) return;
+  auto* top = Application->OnMessage.target<TvnShortCutFilter>();
+  if (top == nullptr || top->Id != this) return;
+  std::function<bool(MSG&)> next = std::move(top->Next);
+  Application->OnMessage = std::move(next);
+}
+
+void TvnVeneerForm::SetMainMenuBar(TvnSkinMainMenuBar* value) {
+  if (FMainMenuBar == value) return;
+  // A bar serves one frame: the frame it served before lets go of it.
+  if (value != nullptr && value->FormComponent() != nullptr && value->FormComponent() != this)
+    value->FormComponent()->SetMainMenuBar(nullptr);
+  if (FInMainMenuMode) LeaveMainMenuMode();
+  if (TvnSkinMainMenuBar* old = std::exchange(FMainMenuBar, nullptr)) {
+    RemoveFreeNotification(old);
+    old->SetFormComponent(nullptr);
+  }
+  FShortCutFilter.reset();
+  FMainMenuBar = value;
+  if (value == nullptr) return;
+  FreeNotification(value);
+  value->SetFormComponent(this);
+  if (Application) {
+    auto state = std::make_shared<TvnShortCutFilterState>(TvnShortCutFilterState{this});
+    Application->OnMessage = TvnShortCutFilter{state, state.get(), std::move(Application->OnMessage)};
+    FShortCutFilter = std::move(state);
+  }
+}
+
+void TvnVeneerForm::MenuBarFreed(TComponent* component) {
+  if (component == nullptr || component != FMainMenuBar) return;
+  FMainMenuBar = nullptr;
+  FShortCutFilter.reset();
+  if (FInMainMenuMode) LeaveMainMenuMode();
+}
+
+void TvnVeneerForm::EnterMainMenuMode() {
+  if (FInMainMenuMode) return;
+  if (!FInPopupMode) InstallMenuFilter();
+  FInMainMenuMode = true;
+  if (OnMainMenuEnter) OnMainMenuEnter(*this);
+}
+
+// A key pressed in the window, with its modifiers. With Alt alone held, the bar's item whose
+// access key it is opens (or runs); otherwise the first enabled item of the bar's menu with that
+// shortcut runs, then one of a child's menu merged into the bar.
+TvnVeneerForm::TShortCutTaken TvnVeneerForm::RouteShortCut(TShortCut shortCut) {
+  if (FMainMenuBar == nullptr) return TShortCutTaken::None;
+  TMainMenu* menu = FMainMenuBar->MainMenu();
+  if (menu == nullptr) return TShortCutTaken::None;
+  const auto key = static_cast<unsigned>(shortCut & 0xFF);
+  if ((shortCut & (scAlt | scCtrl | scShift)) == scAlt && FMainMenuBar->AcceleratorKey(key))
+    return TShortCutTaken::BarAccelerator;
+  // The bar may be freed by the command: the merged menu is asked only while it still exists.
+  TMainMenu* merged = FMainMenuBar->MergedMenu();
+  if (menu->IsShortCut(shortCut)) return TShortCutTaken::MenuItem;
+  if (merged != nullptr && FMainMenuBar != nullptr && FMainMenuBar->MergedMenu() == merged && merged->IsShortCut(shortCut))
+    return TShortCutTaken::MenuItem;
+  return TShortCutTaken::None;
+}
+
+// The bar's steps in the keyboard routing and in closing menus. The bar takes a letter only while
+// no menu is open: in an open menu the letters choose among its own items.
+bool TvnVeneerForm::MenuBarTakesAccelerator(unsigned key) {
+  return FMainMenuBar != nullptr && !PopupVisible() && FMainMenuBar->AcceleratorKey(key);
+}
+
+void TvnVeneerForm::MenuBarPreviousItem() {
+  if (FMainMenuBar != nullptr) FMainMenuBar->PreviousItem();
+}
+
+void TvnVeneerForm::MenuBarNextItem() {
+  if (FMainMenuBar != nullptr) FMainMenuBar->NextItem();
+}
+
+bool TvnVeneerForm::MenuBarOpensSelectedItem() {
+  return FInMainMenuMode && FMainMenuBar != nullptr && FMainMenuBar->OpenSelected();
+}
+
+// A menu of the bar closed: its item comes up, lit while the menu-bar mode lasts, unlit once it
+// has ended.
+void TvnVeneerForm::MenuBarPopupClosed() {
+  if (FMainMenuBar == nullptr) return;
+  FMainMenuBar->MenuClosed();
+  if (!FInMainMenuMode) FMainMenuBar->LeaveKeyboardMode();
+}

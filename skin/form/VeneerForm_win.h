@@ -369,6 +369,27 @@ private:
   HWND FMdiClient = nullptr;         // the parent's client window while subclassed
   WNDPROC FOldClientProc = nullptr;  // its procedure before
   bool FMdiListed = false;           // a child: its window-menu entry and tab exist
+
+  // ---- main menu bar ----
+  // The skinned bar that shows the form's menus (not owned; cleared when it is freed). With one,
+  // Alt and F10 hand it the keyboard, and keys pressed in the window are offered to its menus'
+  // shortcuts before anything else sees them (VeneerFormMenus_win.cpp).
+public:
+  class TvnSkinMainMenuBar* MainMenuBar() const { return FMainMenuBar; }
+  void SetMainMenuBar(TvnSkinMainMenuBar* value);
+  // The bar's menu-bar mode begins: keys go to the bar and its menus until it ends.
+  void EnterMainMenuMode();
+  // What a key pressed in the window did: nothing, opened or ran a bar item by its access key
+  // (Alt held), or ran a menu item by its shortcut.
+  enum class TShortCutTaken { None, BarAccelerator, MenuItem };
+  TShortCutTaken RouteShortCut(TShortCut shortCut);
+
+private:
+  void MenuBarFreed(TComponent* component);  // called by Notification
+  TvnSkinMainMenuBar* FMainMenuBar = nullptr;  // not owned
+  bool FEscapeToMenuBar = false;  // an Esc is closing the bar's menu: the bar keeps the keyboard
+  // The application-wide filter that offers the window's keys to RouteShortCut, while a bar is set.
+  std::shared_ptr<struct TvnShortCutFilterState> FShortCutFilter;
 };
 
 // Makes TvnVeneerForm known to window descriptions with its published properties.
