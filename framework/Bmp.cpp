@@ -355,13 +355,34 @@ std::vector<std::uint8_t> EncodeBmp(const TPixelBitmap& bitmap, int bitsPerPixel
   return out;
 }
 
-std::size_t TBmpPicture::LoadFromBytes(std::span<const std::uint8_t> data, std::size_t baseOffset) {
+std::size_t TBmpPicture::Decode(std::span<const std::uint8_t> data, std::size_t baseOffset) {
   TBmpInfo info;
   TPixelBitmap decoded = DecodeBmp(data, baseOffset, &info);
   static_cast<TPixelBitmap&>(*this) = std::move(decoded);
-  FFileBytes.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(info.FileLength));
   FBitCount = info.BitCount;
   return info.FileLength;
+}
+
+std::size_t TBmpPicture::LoadFromBytes(std::span<const std::uint8_t> data, std::size_t baseOffset) {
+  const std::size_t length = Decode(data, baseOffset);
+  FSource = std::make_shared<const TByteBuffer>(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(length));
+  FFileAt = 0;
+  FFileLength = length;
+  return length;
+}
+
+std::size_t TBmpPicture::LoadFromShared(TSharedBytes buffer, std::size_t at) {
+  const std::span<const std::uint8_t> all(*buffer);
+  const std::size_t length = Decode(all.subspan(std::min(at, all.size())), at);
+  FSource = std::move(buffer);
+  FFileAt = at;
+  FFileLength = length;
+  return length;
+}
+
+std::span<const std::uint8_t> TBmpPicture::FileSpan() const {
+  if (!FSource) return {};
+  return std::span<const std::uint8_t>(*FSource).subspan(FFileAt, FFileLength);
 }
 
 void TBmpPicture::LoadFromFile(const std::filesystem::path& path) {
@@ -379,8 +400,7 @@ void TBmpPicture::LoadFromFile(const std::filesystem::path& path) {
 std::vector<std::uint8_t> TBmpPicture::SaveToBytes() const {
   if (IsEmpty()) return {};
   // The kept bytes stand for the picture only while they still decode to its pixels.
-  if (!FFileBytes.empty() && DecodeBmp(FFileBytes) == static_cast<const TPixelBitmap&>(*this))
-    return FFileBytes;
+  if (FSource && DecodeBmp(FileSpan()) == static_cast<const TPixelBitmap&>(*this)) return FileBytes();
   return EncodeBmp(*this);
 }
 
@@ -394,6 +414,7 @@ void TBmpPicture::SaveToFile(const std::filesystem::path& path) const {
 
 void TBmpPicture::Clear() {
   static_cast<TPixelBitmap&>(*this) = TPixelBitmap();
-  FFileBytes.clear();
+  FSource.reset();
+  FFileAt = FFileLength = 0;
   FBitCount = 0;
 }

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -66,11 +67,18 @@ std::vector<std::uint8_t> EncodeBmp(const TPixelBitmap& bitmap, int bitsPerPixel
 // a picture made or changed in memory is written as a 24-bit BMP.
 class TBmpPicture : public TPixelBitmap {
 public:
+  using TSharedBytes = std::shared_ptr<const TByteBuffer>;
+
   TBmpPicture() = default;
 
   // Reads the BMP at the start of data; the image is as long as its file header says. Returns
   // that length, so a caller reading a stream of pictures knows where the next field starts.
   std::size_t LoadFromBytes(std::span<const std::uint8_t> data, std::size_t baseOffset = 0);
+  // The same for the BMP at byte at of a buffer that stays as it is (a stored skin's unpacked
+  // container): the picture keeps a share of the buffer instead of a copy of its bytes, so the
+  // pictures of a skin cost no second copy of what they were read from. at is also the offset
+  // errors name.
+  std::size_t LoadFromShared(TSharedBytes buffer, std::size_t at);
   // Reads a BMP file; the message of an error names the file.
   void LoadFromFile(const std::filesystem::path& path);
 
@@ -80,9 +88,15 @@ public:
   // Makes the picture empty (0 x 0, no bytes).
   void Clear();
   int BitCount() const { return FBitCount; }
-  const std::vector<std::uint8_t>& FileBytes() const { return FFileBytes; }
+  // The BMP as it was read; empty when made in memory.
+  std::span<const std::uint8_t> FileSpan() const;
+  std::vector<std::uint8_t> FileBytes() const { return {FileSpan().begin(), FileSpan().end()}; }
 
 private:
-  std::vector<std::uint8_t> FFileBytes;  // the BMP as it was read; empty when made in memory
+  std::size_t Decode(std::span<const std::uint8_t> data, std::size_t baseOffset);
+
+  TSharedBytes FSource;  // holds the BMP at FFileAt, FFileLength bytes; null when made in memory
+  std::size_t FFileAt = 0;
+  std::size_t FFileLength = 0;
   int FBitCount = 0;
 };

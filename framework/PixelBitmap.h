@@ -29,6 +29,8 @@ struct TDefaultInitAllocator : std::allocator<T> {
 };
 
 using TPixelBytes = std::vector<std::uint8_t, TDefaultInitAllocator<std::uint8_t>>;
+// Any bytes that are written in full right after the buffer is sized (an inflated block).
+using TByteBuffer = TPixelBytes;
 
 // Bytes in one row of a 24-bit picture of the given width: 3 x width rounded up to 4.
 constexpr int RowStride24(int width) { return (width * 3 + 3) & ~3; }

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -24,10 +28,28 @@ std::string LowerAscii(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// Whether two texts of one length hold the same bytes, eight at a time: names are short, and a
+// library call for each cost more than the comparison.
+bool SameBytes(const char* a, const char* b, std::size_t n) {
+  for (; n >= 8; n -= 8, a += 8, b += 8) {
+    std::uint64_t x, y;
+    std::memcpy(&x, a, 8);
+    std::memcpy(&y, b, 8);
+    if (x != y) return false;
+  }
+  for (; n > 0; --n)
+    if (*a++ != *b++) return false;
+  return true;
+}
+
+}  // namespace
+
 bool SameTextAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   // Names are mostly written as the tables spell them: equal bytes need no folding.
-  if (a == b) return true;
+  if (SameBytes(a.data(), b.data(), a.size())) return true;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (IsLeadByte(a[i])) {
       if (a[i] != b[i] || (i + 1 < a.size() && a[i + 1] != b[i + 1])) return false;
@@ -57,10 +79,6 @@ std::string_view TrimBlanks(std::string_view text) { return Trim(text); }
 
 namespace {
 
-// Below this many lines a plain scan of the key hashes is as quick as the table and needs no
-// memory of its own.
-constexpr std::size_t kKeyTableFrom = 32;
-
 // Makes KeyHashes stand for every line, hashing only lines added since it was last filled.
 void HashNewLines(const TvnIniSection& section) {
   std::vector<std::uint32_t>& hashes = section.KeyHashes;
@@ -70,6 +88,28 @@ void HashNewLines(const TvnIniSection& section) {
     hashes.push_back(FoldedKeyHash(section.Lines[i].Key));
 }
 
+// The slot of the line whose key is key (hash at hand), or the empty slot where it would go.
+std::size_t SlotOf(const TvnIniSection& section, std::string_view key, std::uint32_t hash) {
+  const std::size_t mask = section.KeySlots.size() - 1;
+  std::size_t at = hash & mask;
+  for (; section.KeySlots[at] != 0; at = (at + 1) & mask) {
+    const std::size_t line = section.KeySlots[at] - 1;
+    if (section.KeyHashes[line] == hash && SameTextAscii(section.Lines[line].Key, key)) break;
+  }
+  return at;
+}
+
+void BuildKeySlots(const TvnIniSection& section) {
+  HashNewLines(section);
+  std::size_t size = 8;
+  while (size < section.Lines.size() * 2) size *= 2;
+  section.KeySlots.assign(size, 0);
+  for (std::size_t i = 0; i < section.Lines.size(); ++i)
+    if (section.Lines[i].HasKey)
+      section.KeySlots[SlotOf(section, section.Lines[i].Key, section.KeyHashes[i])] = static_cast<std::uint32_t>(i + 1);
+  section.KeySlotLines = section.Lines.size();
+}
+
 }  // namespace
 
 const std::string* TvnIniSection::Find(std::string_view key) const {
@@ -77,37 +117,47 @@ const std::string* TvnIniSection::Find(std::string_view key) const {
 }
 
 const std::string* TvnIniSection::Find(std::string_view key, std::uint32_t hash) const {
-  if (KeyHashes.size() != Lines.size()) HashNewLines(*this);
-  if (Lines.size() < kKeyTableFrom) {
-    for (std::size_t i = Lines.size(); i-- > 0;) {
-      if (KeyHashes[i] == hash && Lines[i].HasKey && SameTextAscii(Lines[i].Key, key)) return &Lines[i].Value;
-    }
-    return nullptr;
-  }
-  if (KeyTableLines != Lines.size()) {
-    KeyTable.clear();
-    for (std::size_t i = 0; i < Lines.size(); ++i)
-      if (Lines[i].HasKey) KeyTable.emplace_back(KeyHashes[i], static_cast<std::uint32_t>(i));
-    std::sort(KeyTable.begin(), KeyTable.end());
-    KeyTableLines = Lines.size();
-  }
-  // Lines of one hash sit together in line order: the last one with the same key wins.
-  auto first = std::lower_bound(KeyTable.begin(), KeyTable.end(), std::make_pair(hash, std::uint32_t{0}));
-  auto last = std::upper_bound(first, KeyTable.end(), std::make_pair(hash, UINT32_MAX));
-  while (last != first) {
-    --last;
-    const TvnIniLine& line = Lines[last->second];
-    if (SameTextAscii(line.Key, key)) return &line.Value;
-  }
-  return nullptr;
+  if (KeySlotLines != Lines.size() || KeyHashes.size() != Lines.size() || KeySlots.empty()) BuildKeySlots(*this);
+  const std::uint32_t slot = KeySlots[SlotOf(*this, key, hash)];
+  return slot == 0 ? nullptr : &Lines[slot - 1].Value;
 }
 
 void TvnIniFile::Clear() {
   FSections.clear();
   FIndex.clear();
+  FText.reset();
+  FKeptKeys.clear();
 }
 
+TvnIniFile& TvnIniFile::operator=(const TvnIniFile& other) {
+  if (this == &other) return *this;
+  Clear();
+  FSections = other.FSections;
+  FIndex = other.FIndex;
+  for (TvnIniSection& section : FSections)
+    for (TvnIniLine& line : section.Lines) line.Key = KeepKey(line.Key);
+  return *this;
+}
+
+std::string_view TvnIniFile::KeepKey(std::string_view key) { return FKeptKeys.emplace_back(key); }
+
 namespace {
+
+// Where the line from pos ends: the first CR or LF at or after pos, or the end of the text.
+// Sixteen bytes at a time where SSE2 is there: the description is read on every skin load,
+// and a search for each of the two bytes per line cost more than the rest of the reading.
+std::size_t LineEnd(std::string_view text, std::size_t pos) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+  for (; pos + 16 <= text.size(); pos += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos));
+    const int ends = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+    if (ends != 0) return pos + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(ends)));
+  }
+#endif
+  while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
+  return pos;
+}
 
 // One line of the text as the reader cut it, before anything is copied out of the text.
 struct TCutLine {
@@ -120,22 +170,24 @@ struct TCutLine {
 
 }  // namespace
 
-void TvnIniFile::SetText(std::string_view text) {
+void TvnIniFile::SetText(std::string_view source) {
+  // One copy of the text, which the keys of the lines point into (made before anything is
+  // cleared: the source may be a part of the old one).
+  auto copy = std::make_unique_for_overwrite<char[]>(source.size());
+  if (!source.empty()) std::memcpy(copy.get(), source.data(), source.size());
   Clear();
+  FText = std::move(copy);
+  const std::string_view text(FText.get(), source.size());
   // The lines are cut first and copied after, so each section's lines are sized once instead
-  // of growing line by line.
+  // of growing line by line. Room for a line per 16 bytes is made at once (a description's
+  // lines are some twenty bytes long), more as it is needed.
   std::vector<TCutLine> cut;
+  cut.reserve(text.size() / 16);
   std::vector<std::size_t> sectionEnds;  // index into cut past each section's last line
   std::vector<std::string_view> names;
-  // The next CR and LF at or after pos, each searched for again only once passed, so every
-  // byte is looked at once by each search whatever the line ends are.
-  std::size_t nextCR = std::min(text.find('\r'), text.size());
-  std::size_t nextLF = std::min(text.find('\n'), text.size());
   std::size_t pos = 0;
   while (pos < text.size()) {
-    if (nextCR < pos) nextCR = std::min(text.find('\r', pos), text.size());
-    if (nextLF < pos) nextLF = std::min(text.find('\n', pos), text.size());
-    const std::size_t end = std::min(nextCR, nextLF);
+    const std::size_t end = LineEnd(text, pos);
     std::string_view raw = text.substr(pos, end - pos);
     // A line ends at CR, at LF or at the pair CR LF.
     pos = end;
@@ -164,13 +216,10 @@ void TvnIniFile::SetText(std::string_view text) {
     TvnIniSection& section = FSections[s];
     section.Name = names[s];
     const std::size_t to = sectionEnds[s];
-    section.Lines.resize(to - from);
+    section.Lines.reserve(to - from);
     section.KeyHashes.resize(to - from);
     for (std::size_t i = from; i < to; ++i) {
-      TvnIniLine& line = section.Lines[i - from];
-      line.Key = cut[i].Key;
-      line.Value = cut[i].Value;
-      line.HasKey = cut[i].HasKey;
+      section.Lines.emplace_back(cut[i].Key, cut[i].Value, cut[i].HasKey);
       section.KeyHashes[i - from] = FoldedKeyHash(cut[i].Key);
     }
     from = to;
@@ -250,7 +299,7 @@ void TvnIniFile::WriteString(std::string_view section, std::string_view key,
       return;
     }
   }
-  target.Lines.push_back({std::string(key), std::string(value), true});
+  target.Lines.emplace_back(KeepKey(key), value, true);
 }
 
 void TvnIniFile::EraseSection(std::string_view name) {

@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <deque>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,7 +30,10 @@ class EConvertError : public std::runtime_error {
 };
 
 struct TvnIniLine {
-  std::string Key;    // empty for a line without "="
+  TvnIniLine(std::string_view key, std::string_view value, bool hasKey) : Key(key), Value(value), HasKey(hasKey) {}
+  // Empty for a line without "=". It points into the text the file was read from or into a
+  // key the file wrote, both of which the file keeps for as long as it has the line.
+  std::string_view Key;
   std::string Value;  // the value, or the whole line when it has no "="
   bool HasKey = false;
 };
@@ -39,27 +44,34 @@ struct TvnIniSection {
 
   // The value of the last line whose key equals key without regard to case, or null. Every
   // description reads some sixty keys of its section, and a skin may list thousands of
-  // descriptions that all read one long section: a long section is looked up through a
-  // sorted table of its key hashes instead of line by line, so reading stays in proportion
-  // to the description's size instead of its square.
+  // descriptions that all read one long section: a lookup goes through a small hash table of
+  // the section's keys instead of line by line, so reading stays in proportion to the
+  // description's size instead of its square.
   const std::string* Find(std::string_view key) const;
   // The same with the key's FoldedKeyHash already at hand.
   const std::string* Find(std::string_view key, std::uint32_t keyHash) const;
 
   // The hash of each line's folded key, by line; the reader fills it as it cuts the lines, so
-  // a lookup compares one number per line and spells out only the line that matches. Lines
-  // added later (by a writer) get theirs at the next lookup.
+  // a lookup compares one number per line it meets and spells out only the line that matches.
+  // Lines added later (by a writer) get theirs at the next lookup.
   mutable std::vector<std::uint32_t> KeyHashes;
-  // The lookup table of a long section: (hash of the folded key, line index), sorted; it
-  // stands for the first KeyTableLines lines and is rebuilt when lines were added since.
-  mutable std::vector<std::pair<std::uint32_t, std::uint32_t>> KeyTable;
-  mutable std::size_t KeyTableLines = 0;
+  // The hash table: a power of two of slots, at least twice as many as lines, each empty (0)
+  // or a keyed line's index + 1, placed from its hash on (the next slot when taken). A later
+  // line of the same key takes the earlier one's slot. It stands for the first KeySlotLines
+  // lines and is rebuilt when lines were added since.
+  mutable std::vector<std::uint32_t> KeySlots;
+  mutable std::size_t KeySlotLines = 0;
 };
 
 class TvnIniFile {
  public:
   TvnIniFile() = default;
   explicit TvnIniFile(std::string_view text) { SetText(text); }
+  // A copy keeps keys of its own; a move hands the kept text over as it is.
+  TvnIniFile(const TvnIniFile& other) { *this = other; }
+  TvnIniFile& operator=(const TvnIniFile& other);
+  TvnIniFile(TvnIniFile&&) noexcept = default;
+  TvnIniFile& operator=(TvnIniFile&&) noexcept = default;
 
   // Replaces the whole content with the sections and keys of text.
   void SetText(std::string_view text);
@@ -91,7 +103,14 @@ class TvnIniFile {
   void Reindex();
   TvnIniSection& SectionForWriting(std::string_view name);
 
+  // Keeps a key written to the file and gives a view of it that stays valid.
+  std::string_view KeepKey(std::string_view key);
+
   std::vector<TvnIniSection> FSections;
+  // What the keys of the lines point into: the text last set (one copy, not one string per
+  // key) and the keys written since (a deque keeps its elements in place).
+  std::unique_ptr<char[]> FText;
+  std::deque<std::string> FKeptKeys;
   // (FoldedKeyHash of a section name, section index), sorted: a name is found by its hash
   // without folding a copy of it, and of equal names the last section wins.
   std::vector<std::pair<std::uint32_t, std::uint32_t>> FIndex;

@@ -60,9 +60,9 @@ void TvnSkinData::LoadCompressedSkin(TvnCompressedStoredSkin& storedSkin) {
   if (storedSkin.IsEmpty()) return;
   BeginLoad();
   try {
-    TMemoryStream unpacked;
-    storedSkin.DecompressToStream(unpacked);
-    ReadContainer(unpacked.Memory());
+    // The pictures keep a share of the unpacked bytes instead of each a copy of its part.
+    const auto unpacked = std::make_shared<const TByteBuffer>(storedSkin.Unpack());
+    ReadContainer(ReadSkinContainer(unpacked), unpacked->size());
   } catch (...) {
     // Nothing half-read stays behind: the skin data is empty, as after ClearAll.
     ClearAll();
@@ -73,19 +73,18 @@ void TvnSkinData::LoadCompressedSkin(TvnCompressedStoredSkin& storedSkin) {
 void TvnSkinData::LoadFromContainer(std::span<const std::uint8_t> container) {
   BeginLoad();
   try {
-    ReadContainer(container);
+    ReadContainer(ReadSkinContainer(container), container.size());
   } catch (...) {
     ClearAll();
     throw;
   }
 }
 
-void TvnSkinData::ReadContainer(std::span<const std::uint8_t> unpacked) {
-  TvnSkinContainer container = ReadSkinContainer(unpacked);
+void TvnSkinData::ReadContainer(TvnSkinContainer&& container, std::size_t unpackedSize) {
   // A newer container is not ours to read: the skin stays empty, and that is not an error.
   if (container.Version > vnSkinContainerVersion) return;
   ContainerVersion = container.Version;
-  UnpackedSize = unpacked.size();
+  UnpackedSize = unpackedSize;
   DescriptionOffset = container.DescriptionOffset;
   Picture = std::move(container.Picture);
   InActivePicture = std::move(container.InActivePicture);

@@ -25,6 +25,7 @@ class TvnDataSkinControl;
 class TvnDataSkinPopupWindow;
 class TvnDataSkinHintWindow;
 class TvnIniFile;
+struct TvnSkinContainer;
 class TvnSkinData;
 
 // The skin components' window messages (the platform's first user message is 1024). A skin
@@ -120,7 +121,7 @@ protected:
 
 private:
   void BeginLoad();
-  void ReadContainer(std::span<const std::uint8_t> container);
+  void ReadContainer(TvnSkinContainer&& container, std::size_t unpackedSize);
 
   TvnCompressedStoredSkin* FCompressedStoredSkin = nullptr;  // not owned
   TvnResourceStrData* FResourceStrData = nullptr;            // not owned

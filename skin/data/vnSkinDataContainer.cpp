@@ -7,8 +7,9 @@ namespace {
 // A forward-only reader over the container that knows its offset for error messages.
 class TReader {
 public:
-  TReader(std::span<const std::uint8_t> bytes, std::int64_t maxPixels)
-      : FBytes(bytes), FPixelsLeft(maxPixels) {}
+  // shared, when not null, holds bytes: the pictures then share it.
+  TReader(std::span<const std::uint8_t> bytes, std::int64_t maxPixels, const TBmpPicture::TSharedBytes& shared)
+      : FBytes(bytes), FShared(shared), FPixelsLeft(maxPixels) {}
 
   std::size_t Offset() const { return FAt; }
   std::span<const std::uint8_t> Rest() const { return FBytes.subspan(FAt); }
@@ -36,7 +37,7 @@ public:
                            " passes the limit of " + std::to_string(FPixelsLeft + FPixelsUsed) +
                            " pixels for all pictures of a skin (" + std::to_string(FPixelsUsed) +
                            " before it)");
-      FAt += picture.LoadFromBytes(Rest(), FAt);
+      FAt += FShared ? picture.LoadFromShared(FShared, FAt) : picture.LoadFromBytes(Rest(), FAt);
       FPixelsLeft -= pixels;
       FPixelsUsed += pixels;
     } catch (const EBmpError& e) {
@@ -59,6 +60,7 @@ private:
   }
 
   std::span<const std::uint8_t> FBytes;
+  const TBmpPicture::TSharedBytes& FShared;
   std::size_t FAt = 0;
   std::int64_t FPixelsLeft;
   std::int64_t FPixelsUsed = 0;
@@ -83,9 +85,12 @@ void PutPicture(std::vector<std::uint8_t>& out, const TBmpPicture& picture) {
 
 }  // namespace
 
-TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes, const TvnSkinContainerLimits& limits) {
+namespace {
+
+TvnSkinContainer ReadContainer(std::span<const std::uint8_t> bytes, const TBmpPicture::TSharedBytes& shared,
+                               const TvnSkinContainerLimits& limits) {
   TvnSkinContainer c;
-  TReader r(bytes, limits.MaxPixels);
+  TReader r(bytes, limits.MaxPixels, shared);
   c.Version = r.Int32("the version");
   if (c.Version > vnSkinContainerVersion) return c;
   r.FlaggedPicture(c.Picture, "main picture");
@@ -115,6 +120,16 @@ TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes, const Tv
   CheckDescriptionSize(rest.size(), c.DescriptionOffset, limits);
   c.Text.assign(reinterpret_cast<const char*>(rest.data()), rest.size());  // one copy, not byte by byte
   return c;
+}
+
+}  // namespace
+
+TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes, const TvnSkinContainerLimits& limits) {
+  return ReadContainer(bytes, nullptr, limits);
+}
+
+TvnSkinContainer ReadSkinContainer(const TBmpPicture::TSharedBytes& bytes, const TvnSkinContainerLimits& limits) {
+  return ReadContainer(bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>(), bytes, limits);
 }
 
 std::vector<std::uint8_t> WriteSkinContainer(const TvnSkinContainer& container,

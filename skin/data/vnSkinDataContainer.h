@@ -61,6 +61,9 @@ struct TvnSkinContainer {
 // description text longer than limits.MaxDescriptionSize.
 TvnSkinContainer ReadSkinContainer(std::span<const std::uint8_t> bytes,
                                    const TvnSkinContainerLimits& limits = {});
+// The same for a container whose bytes stay as they are: its pictures share them instead of
+// copying their BMP bytes (TBmpPicture::LoadFromShared).
+TvnSkinContainer ReadSkinContainer(const TBmpPicture::TSharedBytes& bytes, const TvnSkinContainerLimits& limits = {});
 
 // Writes a container at version 3: each flagged picture with flag 1 when empty, else flag 0
 // and its BMP bytes (the bytes it was read from when unchanged), then the active pictures and

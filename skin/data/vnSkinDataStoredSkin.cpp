@@ -67,15 +67,29 @@ private:
 
 TvnCompressedStoredSkin::TvnCompressedStoredSkin(TComponent* owner) : TComponent(owner) {}
 
-void TvnCompressedStoredSkin::DecompressToStream(TStream& target) const {
-  TMemoryStream source(FCompressedData);
+namespace {
+
+// Runs unpack, giving the size limit's error the words of a stored skin; the plain
+// "compression error" is the text callers know.
+template <class Unpack>
+auto WithStoredSkinErrors(Unpack unpack) {
   try {
-    DecompressStream(target, source, vnMaxUnpackedSkinSize);
+    return unpack();
   } catch (const EDecompressionError& e) {
-    // The plain "compression error" is the text callers know; only the size limit gets words.
     if (std::string(e.what()) == "compression error") throw;
     throw EvnSkinError(std::string("stored skin: ") + e.what());
   }
+}
+
+}  // namespace
+
+void TvnCompressedStoredSkin::DecompressToStream(TStream& target) const {
+  TMemoryStream source(FCompressedData);
+  WithStoredSkinErrors([&] { DecompressStream(target, source, vnMaxUnpackedSkinSize); });
+}
+
+TByteBuffer TvnCompressedStoredSkin::Unpack() const {
+  return WithStoredSkinErrors([&] { return InflateBytes(FCompressedData, vnMaxUnpackedSkinSize); });
 }
 
 bool TvnCompressedStoredSkin::LoadFromSkinFile(const std::filesystem::path& path) {

@@ -41,6 +41,8 @@ public:
   // raises "compression error"; one that unpacks past vnMaxUnpackedSkinSize raises an
   // EvnSkinError. The block itself never changes.
   void DecompressToStream(TStream& target) const;
+  // The same unpacked container as one buffer, inflated straight into it.
+  TByteBuffer Unpack() const;
 
   // Builds the block from a description file and the pictures it names (in its folder).
   // Returns false and changes nothing when the description lacks one of the five required

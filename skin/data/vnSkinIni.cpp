@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <limits>
-#include <map>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -13,12 +15,13 @@ int HexDigit(char c) {
   return -1;
 }
 
-// The values of the keys "0", "1", ... below count in a section, by index; a later key of the
-// same index wins. Only the plain spelling of a number is that key ("00" is another key).
-std::map<int, const std::string*> IndexedValues(const TvnIniSection& section, int count) {
-  std::map<int, const std::string*> found;
+// The values of the keys "0", "1", ... below count in a section, by index, in index order; a
+// later key of the same index wins. Only the plain spelling of a number is that key ("00" is
+// another key). At most one entry per line of the section, whatever count says.
+std::vector<std::pair<int, const std::string*>> IndexedValues(const TvnIniSection& section, int count) {
+  std::vector<std::pair<int, const std::string*>> found;
   for (const TvnIniLine& line : section.Lines) {
-    const std::string& key = line.Key;
+    const std::string_view key = line.Key;
     if (!line.HasKey || key.empty() || key.size() > 10) continue;
     if (key.size() > 1 && key[0] == '0') continue;
     long long index = 0;
@@ -30,8 +33,16 @@ std::map<int, const std::string*> IndexedValues(const TvnIniSection& section, in
       }
       index = index * 10 + (c - '0');
     }
-    if (digits && index < count) found[static_cast<int>(index)] = &line.Value;
+    if (digits && index < count) found.emplace_back(static_cast<int>(index), &line.Value);
   }
+  // In index order, lines of one index in line order; then the last of each index stays.
+  std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    if (i + 1 < found.size() && found[i + 1].first == found[i].first) continue;
+    found[kept++] = found[i];
+  }
+  found.resize(kept);
   return found;
 }
 

@@ -1,5 +1,7 @@
 #include "skin/data/vnzlibcompress.h"
 
+#include "skin/data/vnAdler32.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -217,6 +219,66 @@ private:
 };
 
 }  // namespace
+
+TByteBuffer InflateBytes(std::span<const std::uint8_t> packed, std::int64_t maxOutput) {
+  const auto damaged = [] { return EDecompressionError("compression error"); };
+  // The two header bytes: deflate with a window of at most 32 KiB, the check bits right, no
+  // preset dictionary. zlib is then handed the raw deflate data, and the Adler-32 trailer is
+  // checked here (vnAdler32), which takes a fraction of the time zlib's check does.
+  if (packed.size() < 2) throw damaged();
+  const unsigned cmf = packed[0], flg = packed[1];
+  if ((cmf & 0x0F) != 8 || (cmf >> 4) > 7 || ((cmf << 8) | flg) % 31 != 0 || (flg & 0x20) != 0) throw damaged();
+  const std::span<const std::uint8_t> data = packed.subspan(2);
+  z_stream z{};
+  if (inflateInit2(&z, -MAX_WBITS) != Z_OK) throw damaged();
+  struct TEnd {
+    z_stream& Z;
+    ~TEnd() { inflateEnd(&Z); }
+  } end{z};
+  // The same first guess as a memory stream gets; one byte past the limit shows a stream that
+  // goes past it.
+  const std::int64_t limit = maxOutput == std::numeric_limits<std::int64_t>::max() ? maxOutput : maxOutput + 1;
+  TByteBuffer out(static_cast<std::size_t>(std::clamp<std::int64_t>(static_cast<std::int64_t>(packed.size()) * 16, 1, limit)));
+  std::size_t given = 0;  // input handed to zlib so far
+  std::size_t produced = 0;
+  for (;;) {
+    // zlib counts in 32 bits: input and room in pieces of at most 1 GiB.
+    if (z.avail_in == 0 && given < data.size()) {
+      const std::size_t piece = std::min<std::size_t>(data.size() - given, 1u << 30);
+      z.next_in = const_cast<Bytef*>(data.data() + given);
+      z.avail_in = static_cast<uInt>(piece);
+      given += piece;
+    }
+    const uInt room = static_cast<uInt>(std::min<std::size_t>(out.size() - produced, 1u << 30));
+    z.next_out = out.data() + produced;
+    z.avail_out = room;
+    const int rc = inflate(&z, Z_NO_FLUSH);
+    produced += room - z.avail_out;
+    if (static_cast<std::int64_t>(produced) > maxOutput)
+      throw EDecompressionError("the stream unpacks to more than " + std::to_string(maxOutput) +
+                                " bytes (stopped at compressed byte offset " + std::to_string(2 + z.total_in) + ")");
+    if (rc == Z_STREAM_END) break;
+    if (rc != Z_OK && rc != Z_BUF_ERROR) throw damaged();
+    if (z.avail_out == 0) {
+      if (produced == out.size())
+        out.resize(static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(out.size()) * 2, limit)));
+      continue;
+    }
+    // Room was left and nothing more came: the input ended before the stream did.
+    if (z.avail_in == 0 && given == data.size()) throw damaged();
+  }
+  // The trailer: the Adler-32 of the output, most significant byte first.
+  const std::size_t at = static_cast<std::size_t>(z.total_in);
+  if (data.size() - at < 4) throw damaged();
+  const std::uint32_t stored = static_cast<std::uint32_t>(data[at]) << 24 | static_cast<std::uint32_t>(data[at + 1]) << 16 |
+                               static_cast<std::uint32_t>(data[at + 2]) << 8 | data[at + 3];
+  if (Adler32(1, out.data(), produced) != stored) throw damaged();
+  out.resize(produced);
+  // The buffer may be kept for long (a skin's pictures share it): room far past the output,
+  // left from the first guess or the last doubling, is given back.
+  if (out.capacity() - produced > produced / 4) out.shrink_to_fit();
+  return out;
+}
 
 void DecompressStream(TStream& target, TStream& source, std::int64_t maxOutput) {
   source.SetPosition(0);

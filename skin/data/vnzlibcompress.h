@@ -6,11 +6,13 @@
 //
 // Errors carry the texts that callers and users see: "compression error" for a damaged
 // stream while inflating, "error" for a failure inside the compressor.
+#include "framework/PixelBitmap.h"
 #include "framework/Stream.h"
 
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <span>
 #include <stdexcept>
 
 class EZlibError : public EStreamError {
@@ -25,6 +27,12 @@ class EDecompressionError : public EZlibError {
 public:
   using EZlibError::EZlibError;
 };
+
+// A whole zlib stream inflated at once straight into the buffer it is handed back in, without
+// the pieces and copies of a stream: what DecompressStream would write into an empty memory
+// stream, with the same errors. The buffer is sized for a generous ratio first and grows only
+// when the output needs it.
+TByteBuffer InflateBytes(std::span<const std::uint8_t> packed, std::int64_t maxOutput = std::numeric_limits<std::int64_t>::max());
 
 // Size of the buffers between zlib and the streams on either side.
 constexpr std::size_t vnZlibBufferSize = 4096;

@@ -24,13 +24,20 @@ void Put32(Bytes& b, std::int32_t v) {
 }
 void Append(Bytes& b, const Bytes& more) { b.insert(b.end(), more.begin(), more.end()); }
 
+// The error of reading b, the same whether the pictures copy their bytes or share the
+// container's (else both messages).
 std::string ErrorOf(const Bytes& b) {
-  try {
-    ReadSkinContainer(b);
-  } catch (const EvnSkinError& e) {
-    return e.what();
-  }
-  return "(no error)";
+  auto message = [](auto&& read) -> std::string {
+    try {
+      read();
+    } catch (const EvnSkinError& e) {
+      return e.what();
+    }
+    return "(no error)";
+  };
+  const std::string copied = message([&] { ReadSkinContainer(b); });
+  const std::string shared = message([&] { ReadSkinContainer(std::make_shared<const TByteBuffer>(b.begin(), b.end())); });
+  return copied == shared ? copied : copied + " | shared: " + shared;
 }
 
 }  // namespace
@@ -67,6 +74,11 @@ TEST(SkinContainer, LayoutIsVersionFlagsPicturesCountPicturesText) {
   EXPECT_EQ(back.DescriptionOffset, textAt);
   EXPECT_EQ(back.Text, c.Text);
   EXPECT_EQ(WriteSkinContainer(back), out) << "written back byte for byte";
+  // Read from bytes that stay, its pictures share them: the same container.
+  const TvnSkinContainer shared = ReadSkinContainer(std::make_shared<const TByteBuffer>(out.begin(), out.end()));
+  EXPECT_EQ(shared.Picture, back.Picture);
+  EXPECT_EQ(shared.ActivePictures[1].FileBytes(), c.ActivePictures[1].FileBytes());
+  EXPECT_EQ(WriteSkinContainer(shared), out) << "shared, written back byte for byte";
 }
 
 TEST(SkinContainer, AllFlagsSetAndNoActivePicturesLeaveOnlyTheText) {

@@ -150,7 +150,7 @@ TEST_P(EveryDescription, SaveThenLoadGivesTheSameDescription) {
   const TvnIniSection* section = saved.FindSection(kSection);
   ASSERT_NE(section, nullptr);
   std::vector<std::string> written;
-  for (const TvnIniLine& line : section->Lines) written.push_back(line.Key);
+  for (const TvnIniLine& line : section->Lines) written.emplace_back(line.Key);
   EXPECT_EQ(written, original->KeyNames());
   EXPECT_EQ(saved.ReadString("before", "a", ""), "1");
   EXPECT_EQ(saved.ReadString("after", "b", ""), "2");

@@ -1,4 +1,5 @@
 #include "skin/data/vnzlibcompress.h"
+#include "skin/data/vnAdler32.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,24 @@ TEST(ZlibStreams, CompressThenDecompressGivesTheBytesBack) {
     Bytes expected = already;
     expected.insert(expected.end(), data.begin(), data.end());
     EXPECT_EQ(target.Bytes(), expected) << n << " bytes";
+    const TByteBuffer inflated = InflateBytes(packed);
+    EXPECT_EQ(Bytes(inflated.begin(), inflated.end()), data) << n << " bytes at once";
   }
+}
+
+TEST(ZlibStreams, Adler32IsZlibsOnEveryLength) {
+  // Lengths on either side of a 32-byte block and of the run after which the sums are
+  // reduced; bytes of 255 give the largest sums, from the start value of an empty stream and
+  // from one near the modulus.
+  std::mt19937 rng(5);
+  for (std::size_t n : {0u, 1u, 31u, 32u, 33u, 5535u, 5536u, 5537u, 5552u, 5553u, 100000u})
+    for (int fill : {255, -1})
+      for (std::uint32_t start : {1u, 0xFFF0FFF0u}) {
+        Bytes data(n + 1);  // never empty: zlib takes a null buffer for a request of its start value
+        for (auto& b : data) b = static_cast<std::uint8_t>(fill < 0 ? rng() : static_cast<unsigned>(fill));
+        const auto want = static_cast<std::uint32_t>(adler32(start, data.data(), static_cast<uInt>(n)));
+        EXPECT_EQ(Adler32(start, data.data(), n), want) << n << " bytes of " << fill << " from " << start;
+      }
 }
 
 TEST(ZlibStreams, OutputIsAStandardZlibStream) {
@@ -90,9 +108,17 @@ TEST(ZlibStreams, DamagedStreamsRaiseCompressionError) {
   const Bytes cutShort(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
   const Bytes lastByteMissing(good.begin(), good.end() - 1);
   const Bytes empty;
-  for (const Bytes* damaged : std::initializer_list<const Bytes*>{&badHeader, &badData, &badChecksum, &cutShort, &lastByteMissing, &empty}) {
+  // Check bits right, but a preset dictionary asked for, or a window of 64 KiB.
+  Bytes dictionary = good;
+  dictionary[1] = 0xF9;  // 0x78F9 = 31 x 991
+  Bytes wideWindow = good;
+  wideWindow[0] = 0x88;
+  wideWindow[1] = 0x1C;  // 0x881C = 31 x 1124
+  for (const Bytes* damaged : std::initializer_list<const Bytes*>{&badHeader, &badData, &badChecksum, &cutShort,
+                                                                  &lastByteMissing, &empty, &dictionary, &wideWindow}) {
     TMemoryStream source(*damaged), target;
     EXPECT_EQ(MessageOf([&] { DecompressStream(target, source); }), "compression error");
+    EXPECT_EQ(MessageOf([&] { InflateBytes(*damaged); }), "compression error");
   }
 }
 
@@ -112,11 +138,16 @@ TEST(ZlibStreams, OutputOfExactlyTheLimitIsAcceptedAndOneByteMoreIsNot) {
       const Bytes data = Pseudo(static_cast<std::size_t>(size), 11);
       TMemoryStream source(Compress(data)), target;
       const std::string message = MessageOf([&] { DecompressStream(target, source, limit); });
+      TByteBuffer atOnce;
+      const std::string messageAtOnce = MessageOf([&] { atOnce = InflateBytes(source.Bytes(), limit); });
       if (size == limit) {
         EXPECT_EQ(message, "(no error)") << limit;
         EXPECT_EQ(target.Size(), limit);
+        EXPECT_EQ(messageAtOnce, "(no error)") << limit;
+        EXPECT_EQ(static_cast<std::int64_t>(atOnce.size()), limit);
       } else {
         EXPECT_NE(message.find("more than " + std::to_string(limit) + " bytes"), std::string::npos) << message;
+        EXPECT_NE(messageAtOnce.find("more than " + std::to_string(limit) + " bytes"), std::string::npos) << messageAtOnce;
       }
     }
   }
