@@ -51,35 +51,73 @@ void ApplyMap(TPixelBitmap& bitmap, const TByteMap& map) {
 }
 
 // The weights m, growing by step after each of count columns (or rows) and capped at 1, as a
-// running sum exactly as the walk adds them up.
-std::vector<double> Weights(int count, double step) {
-  std::vector<double> w(static_cast<std::size_t>(std::max(count, 0)));
+// running sum exactly as the walk adds them up: put(j, m) for j = 0 .. count - 1.
+template <class Put>
+void RunningWeights(int count, double step, Put put) {
   double m = 0;
-  for (double& v : w) {
-    v = m;
+  for (int j = 0; j < count; ++j) {
+    put(static_cast<std::size_t>(j), m);
     m += step;
     if (m > 1) m = 1;
   }
+}
+
+std::vector<double> Weights(int count, double step) {
+  std::vector<double> w(static_cast<std::size_t>(std::max(count, 0)));
+  RunningWeights(count, step, [&](std::size_t j, double m) { w[j] = m; });
   return w;
 }
 
-// Per-channel weights for a run of columns: column first + j takes weight w[j] (m) and 1 - w[j]
-// (n) on its three channels.
+// Where a run of count columns puts weight j: from its first column on, or from its last one
+// back (reversed).
+inline std::size_t ColumnOf(std::size_t j, std::size_t count, bool reversed) { return reversed ? count - 1 - j : j; }
+
+// Per-channel weights for a run of columns: weight j (m) and 1 - m (n) on the three channels
+// of its column.
 struct TChannelWeights {
   std::vector<double> M, N;
-  void Columns(const std::vector<double>& w, bool reversed) {
-    const std::size_t count = w.size();
+  void Columns(int columns, double step, bool reversed) {
+    const std::size_t count = static_cast<std::size_t>(std::max(columns, 0));
     M.resize(count * 3);
     N.resize(count * 3);
-    for (std::size_t j = 0; j < count; ++j) {
-      const double m = w[reversed ? count - 1 - j : j];
-      for (std::size_t c = 0; c < 3; ++c) {
-        M[j * 3 + c] = m;
-        N[j * 3 + c] = 1 - m;
-      }
+    RunningWeights(columns, step, [&](std::size_t j, double m) {
+      const std::size_t at = ColumnOf(j, count, reversed) * 3;
+      M[at] = M[at + 1] = M[at + 2] = m;
+      N[at] = N[at + 1] = N[at + 2] = 1 - m;
+    });
+  }
+};
+
+// Per-channel weights for MixBytesFixed: weight j on the three channels of its column, in
+// doubles and in fixed point.
+struct TFixedWeights {
+  // Every element is written right after sizing: the memory is not zeroed first.
+  std::vector<double, TDefaultInitAllocator<double>> M;
+  std::vector<std::uint16_t, TDefaultInitAllocator<std::uint16_t>> Fixed;
+  void Resize(int columns) {
+    M.resize(static_cast<std::size_t>(std::max(columns, 0)) * 3);
+    Fixed.resize(M.size());
+  }
+  void Put(std::size_t column, double m) {
+    const std::uint16_t fixed = FixedMixWeight(m);
+    for (std::size_t c = column * 3; c < column * 3 + 3; ++c) {
+      M[c] = m;
+      Fixed[c] = fixed;
     }
   }
 };
+
+// The two runs of a centre wipe share one running sum (each step waits for the one before, so
+// it is worked out once): weight j goes to column count - 1 - j of the run on the left and to
+// column j of the run on the right.
+void CentreRuns(int leftCount, int rightCount, double step, TFixedWeights& left, TFixedWeights& right) {
+  left.Resize(leftCount);
+  right.Resize(rightCount);
+  RunningWeights(std::max(leftCount, rightCount), step, [&](std::size_t j, double m) {
+    if (j < static_cast<std::size_t>(leftCount)) left.Put(static_cast<std::size_t>(leftCount) - 1 - j, m);
+    if (j < static_cast<std::size_t>(rightCount)) right.Put(j, m);
+  });
+}
 
 }  // namespace
 
@@ -210,14 +248,31 @@ void TvnEffectBmp::CenterWipeColumns(const TvnEffectBmp& other, double kf) {
   const double f = k == 0 ? 1.0 : 1.0 / k;
   const int lo = std::max(W / 2 - b / 2, 0);
   const int hi = std::min(W / 2 + b / 2, W - 1);
+  auto middle = [&](int y) {
+    std::memcpy(FBitmap.ScanLine(y) + lo * 3, other.FBitmap.ScanLine(y) + lo * 3, static_cast<std::size_t>(hi - lo + 1) * 3);
+  };
+  // Columns 0 .. lo take the weights from column lo down, columns hi .. W - 1 from column hi up.
+  // The fixed-point weights repay working them out from a few rows on.
+  if (Height() >= 4 && HaveFixedMix()) {
+    TFixedWeights down, up;
+    CentreRuns(lo + 1, W - hi, f, down, up);
+    for (int y = 0; y < Height(); ++y) {
+      std::uint8_t* s = FBitmap.ScanLine(y);
+      const std::uint8_t* o = other.FBitmap.ScanLine(y);
+      middle(y);
+      MixBytesFixed(s, o, down.M.data(), down.Fixed.data(), down.M.size());
+      MixBytesFixed(s + hi * 3, o + hi * 3, up.M.data(), up.Fixed.data(), up.M.size());
+    }
+    return;
+  }
   TChannelWeights down, up;
-  down.Columns(Weights(lo + 1, f), true);  // columns 0 .. lo (weights from column lo down)
-  up.Columns(Weights(W - hi, f), false);   // columns hi .. W - 1
+  down.Columns(lo + 1, f, true);
+  up.Columns(W - hi, f, false);
   const std::size_t downBytes = down.M.size(), upBytes = up.M.size();
   for (int y = 0; y < Height(); ++y) {
     std::uint8_t* s = FBitmap.ScanLine(y);
     const std::uint8_t* o = other.FBitmap.ScanLine(y);
-    std::memcpy(s + lo * 3, o + lo * 3, static_cast<std::size_t>(hi - lo + 1) * 3);
+    middle(y);
     MixBytes(s, o, down.M.data(), down.N.data(), downBytes);
     MixBytes(s + hi * 3, o + hi * 3, up.M.data(), up.N.data(), upBytes);
   }
@@ -243,7 +298,7 @@ void TvnEffectBmp::LeftWipeTo(const TvnEffectBmp& other, double kf) {
   const int W = Width();
   const int a = std::min(std::max(RoundedPart(W, Unit(kf)), 1), W - 1);
   TChannelWeights d;
-  d.Columns(Weights(a + 1, a > 0 ? 1.0 / a : 1.0), false);  // columns 0 .. a
+  d.Columns(a + 1, a > 0 ? 1.0 / a : 1.0, false);  // columns 0 .. a
   for (int y = 0; y < Height(); ++y)
     MixBytes(FBitmap.ScanLine(y), other.FBitmap.ScanLine(y), d.M.data(), d.N.data(), d.M.size());
 }
@@ -253,7 +308,7 @@ void TvnEffectBmp::RightWipeTo(const TvnEffectBmp& other, double kf) {
   const int W = Width();
   const int a = std::min(std::max(W - RoundedPart(W, Unit(kf)), 0), W - 1);
   TChannelWeights d;
-  d.Columns(Weights(W - a, W - a <= 0 ? 1.0 : 1.0 / (W - a)), true);  // columns a .. W - 1, from W - 1 down
+  d.Columns(W - a, W - a <= 0 ? 1.0 : 1.0 / (W - a), true);  // columns a .. W - 1, from W - 1 down
   for (int y = 0; y < Height(); ++y)
     MixBytes(FBitmap.ScanLine(y) + a * 3, other.FBitmap.ScanLine(y) + a * 3, d.M.data(), d.N.data(), d.M.size());
 }

@@ -1,5 +1,6 @@
-// Index: channel maps (Lighten, Darken, InvertColors); blending (BlendTo); mixing with weights
-// (the wipes); grey. Each with its plain form first, then the 16-bytes-at-a-time form.
+// Index: which processor features are there; channel maps (Lighten, Darken, InvertColors);
+// blending (BlendTo); mixing with weights (the wipes); mixing with fixed-point weights (the
+// centre wipe, AVX2); noise and blur; grey. Each with its plain form first, then the fast form.
 #include "skin/imaging/vnEffectsRows.h"
 
 #include <algorithm>
@@ -11,11 +12,29 @@
 #define VN_EFFECTS_SSE2 1
 #include <emmintrin.h>
 #if defined(__GNUC__)
+#include <immintrin.h>
 #include <tmmintrin.h>
 #endif
 #endif
 
 namespace vnEffectRows {
+
+#if VN_EFFECTS_SSE2 && defined(__GNUC__)
+namespace {
+// What the processor offers beyond SSE2, found once at run time.
+struct TCpuFeatures {
+  bool Ssse3 = false;
+  bool Avx2 = false;
+};
+const TCpuFeatures& CpuFeatures() {
+  static const TCpuFeatures features = [] {
+    __builtin_cpu_init();
+    return TCpuFeatures{__builtin_cpu_supports("ssse3") != 0, __builtin_cpu_supports("avx2") != 0};
+  }();
+  return features;
+}
+}  // namespace
+#endif
 
 #if VN_EFFECTS_SSE2
 namespace {
@@ -351,6 +370,110 @@ void MixBytes(std::uint8_t* s, const std::uint8_t* o, const double* m, const dou
 #endif
 }
 
+// ---- Mixing with fixed-point weights --------------------------------------------------------
+
+#if VN_EFFECTS_SSE2 && defined(__GNUC__)
+// 32 channels at a time with AVX2, decided once at run time.
+#define VN_EFFECTS_MIX_AVX2 1
+namespace {
+
+// The mix is o + m d with d = s - o, and the fixed-point form rounds m |d| as
+// (|d| x M + 2^15) div 2^16, M = round(m x 65536). That is R(m |d|) unless m |d| lies within
+// |d| x |M - 65536 m| / 65536 <= 127.5 / 65536 of a value ending in .5 (the plain sum in
+// doubles is within far less than that of o + m d). So where |d| x M mod 2^16 is at least
+// this margin away from 2^15, the result is the plain one; a block with a channel elsewhere
+// is recomputed in doubles. (M = 65535 stands for m above 65535.5 / 65536 with a larger
+// error, but there m |d| lies within 0.002 of the integer |d|, far from any .5.)
+constexpr int kMixMargin = 128;
+
+// Where x <= band (unsigned): all ones.
+__attribute__((target("avx2"))) inline __m256i NotAbove(__m256i x, __m256i band) {
+  return _mm256_cmpeq_epi16(_mm256_min_epu16(x, band), x);
+}
+
+// Four bytes as doubles.
+__attribute__((target("avx2"))) inline __m256d WidenFour(const std::uint8_t* p) {
+  std::int32_t four;
+  std::memcpy(&four, p, 4);
+  return _mm256_cvtepi32_pd(_mm_cvtepu8_epi32(_mm_cvtsi32_si128(four)));
+}
+
+// Four channels as the plain form mixes them: m x s + (1 - m) x o in doubles (two products and
+// a sum, no fused step: the target has no FMA), rounded by the unit (nearest, ties to even).
+__attribute__((target("avx2"))) inline __m128i MixFourExact(const std::uint8_t* s, const std::uint8_t* o,
+                                                            const double* m) {
+  const __m256d w = _mm256_loadu_pd(m);
+  const __m256d v = _mm256_add_pd(_mm256_mul_pd(w, WidenFour(s)), _mm256_mul_pd(_mm256_sub_pd(_mm256_set1_pd(1.0), w), WidenFour(o)));
+  return _mm256_cvtpd_epi32(v);
+}
+
+// Blocks of 32 channels in fixed point; a block with a channel too near a boundary to be sure
+// of is done again in doubles from the bytes as they were. Returns the channels done (a
+// multiple of 32).
+__attribute__((target("avx2"))) std::size_t MixFixedAvx2(std::uint8_t* s, const std::uint8_t* o, const double* m,
+                                                         const std::uint16_t* fixed, std::size_t count) {
+  // x = |d| x M mod 2^16 + 2^15 + (margin - 1), wrapping, is at most 2 (margin - 1) exactly
+  // where |d| x M mod 2^16 lies less than the margin from 2^15.
+  const __m256i place = _mm256_set1_epi16(static_cast<short>(0x8000 + kMixMargin - 1));
+  const __m256i band = _mm256_set1_epi16(2 * (kMixMargin - 1));
+  std::size_t i = 0;
+  for (; i + 32 <= count; i += 32) {
+    const __m128i rawS0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i rawS1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 16));
+    const __m256i o0 = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(o + i)));
+    const __m256i o1 = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(o + i + 16)));
+    const __m256i d0 = _mm256_sub_epi16(_mm256_cvtepu8_epi16(rawS0), o0);
+    const __m256i d1 = _mm256_sub_epi16(_mm256_cvtepu8_epi16(rawS1), o1);
+    const __m256i w0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(fixed + i));
+    const __m256i w1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(fixed + i + 16));
+    const __m256i a0 = _mm256_abs_epi16(d0), a1 = _mm256_abs_epi16(d1);
+    const __m256i low0 = _mm256_mullo_epi16(a0, w0), low1 = _mm256_mullo_epi16(a1, w1);
+    const __m256i x = _mm256_min_epu16(_mm256_add_epi16(low0, place), _mm256_add_epi16(low1, place));
+    if (_mm256_movemask_epi8(NotAbove(x, band)) != 0) {
+      // s is still as it was: the block in doubles, eight times four channels.
+      for (std::size_t h = i; h < i + 32; h += 16) {
+        const __m128i r01 = _mm_packs_epi32(MixFourExact(s + h, o + h, m + h), MixFourExact(s + h + 4, o + h + 4, m + h + 4));
+        const __m128i r23 = _mm_packs_epi32(MixFourExact(s + h + 8, o + h + 8, m + h + 8),
+                                            MixFourExact(s + h + 12, o + h + 12, m + h + 12));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(s + h), _mm_packus_epi16(r01, r23));
+      }
+      continue;
+    }
+    // The rounded magnitude: the high half, plus one where the low half is at least 2^15; it
+    // takes the sign of d back (sign gives 0 where d is 0, which the magnitude is then too).
+    const __m256i mag0 = _mm256_add_epi16(_mm256_mulhi_epu16(a0, w0), _mm256_srli_epi16(low0, 15));
+    const __m256i mag1 = _mm256_add_epi16(_mm256_mulhi_epu16(a1, w1), _mm256_srli_epi16(low1, 15));
+    const __m256i r0 = _mm256_add_epi16(o0, _mm256_sign_epi16(mag0, d0));
+    const __m256i r1 = _mm256_add_epi16(o1, _mm256_sign_epi16(mag1, d1));
+    // The packs work within 128-bit halves, which the permute puts back in order.
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(s + i),
+                        _mm256_permute4x64_epi64(_mm256_packus_epi16(r0, r1), 0xD8));
+  }
+  return i;
+}
+
+}  // namespace
+#endif
+
+bool HaveFixedMix() {
+#if VN_EFFECTS_MIX_AVX2
+  return CpuFeatures().Avx2;
+#else
+  return false;
+#endif
+}
+
+void MixBytesFixed(std::uint8_t* s, const std::uint8_t* o, const double* m, const std::uint16_t* fixed,
+                   std::size_t count) {
+  std::size_t done = 0;
+#if VN_EFFECTS_MIX_AVX2
+  if (CpuFeatures().Avx2) done = MixFixedAvx2(s, o, m, fixed, count);
+#else
+  (void)fixed;
+#endif
+  for (std::size_t i = done; i < count; ++i) s[i] = RoundClamp(m[i] * s[i] + (1 - m[i]) * o[i]);
+}
+
 void MixBytes(std::uint8_t* s, const std::uint8_t* o, double m, double n, std::size_t count) {
 #if VN_EFFECTS_SSE2
   std::size_t i = 0;
@@ -537,20 +660,12 @@ __attribute__((target("ssse3"))) int GrayPixelsShuffled(std::uint8_t* p, int wid
   return x;
 }
 
-bool HaveShuffles() {
-  static const bool have = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("ssse3") != 0;
-  }();
-  return have;
-}
-
 }  // namespace
 #endif
 
 void GrayPixels(std::uint8_t* p, int width) {
 #if VN_EFFECTS_GREY_SHUFFLE
-  if (HaveShuffles()) {
+  if (CpuFeatures().Ssse3) {
     const int done = GrayPixelsShuffled(p, width);
     p += static_cast<std::ptrdiff_t>(done) * 3;
     width -= done;

@@ -2,6 +2,8 @@
 // exactly on a 16-byte block, one short of it and one past it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -99,6 +101,46 @@ TEST(EffectRows, MixAndGreyMatchThePlainLoop) {
     GrayPixelsPlain(b.data(), width);
     ASSERT_EQ(a, b) << "width " << width;
   }
+}
+
+TEST(EffectRows, FixedPointMixMatchesThePlainLoop) {
+  // Weights as the wipes add them up (steps of 1/k capped at 1, so 0 and 1 come exactly), over
+  // a picture against its inverse and against one chosen to put m (s - o) next to a .5 at
+  // every channel, where the fixed-point form must hand over to doubles. Lengths end on a
+  // 32-channel block, one short of it and one past, and in the middle of a pixel.
+  std::mt19937 rng(9);
+  const std::size_t lengths[] = {0, 1, 31, 32, 33, 45, 48, 51, 64, 3000};
+  for (int k : {7, 576, 1000})
+    for (std::size_t n : lengths)
+      for (int kind = 0; kind < 3; ++kind) {
+        std::vector<double> m(n), rest(n);
+        std::vector<std::uint16_t> fixed(n);
+        double w = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+          m[i] = w;
+          rest[i] = 1 - w;
+          fixed[i] = FixedMixWeight(w);
+          if (i % 3 == 2) w = std::min(w + 1.0 / k * (n < 100 ? 40 : 1), 1.0);
+        }
+        std::vector<std::uint8_t> s = RandomBytes(rng, n), o = RandomBytes(rng, n);
+        for (std::size_t i = 0; i < n; ++i) {
+          if (kind == 1) o[i] = static_cast<std::uint8_t>(255 - s[i]);
+          if (kind != 2) continue;
+          // The difference whose product with m lies nearest a .5.
+          int best = 0;
+          double nearest = 1;
+          for (int d = 1; d <= 255 - o[i]; ++d) {
+            const double x = m[i] * d;
+            const double off = std::abs(x - std::floor(x) - 0.5);
+            if (off < nearest) nearest = off, best = d;
+          }
+          s[i] = static_cast<std::uint8_t>(o[i] + best);
+        }
+        std::vector<std::uint8_t> fast = s, plain = s;
+        MixBytesFixed(fast.data(), o.data(), m.data(), fixed.data(), n);
+        MixBytesPlain(plain.data(), o.data(), m.data(), rest.data(), n);
+        ASSERT_EQ(fast, plain) << "step 1/" << k << " length " << n << " kind " << kind;
+      }
 }
 
 TEST(EffectRows, PaddingAtTheEndOfRowsIsLeftAsItWas) {

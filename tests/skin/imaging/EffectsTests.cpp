@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <random>
 #include <vector>
 
 #include "skin/imaging/vnEffects.h"
@@ -221,6 +222,40 @@ TEST(Morphs, CenterWipeRunsOverRowsOnTallPictures) {
     EXPECT_EQ(Column(b, 0), expected) << kf;
     EXPECT_EQ(Column(b, 1), expected) << kf;
   }
+}
+
+TEST(Morphs, CenterWipeOfManyRowsIsEachRowWipedAlone) {
+  // From four rows on the wipe over columns may take fixed-point weights; a picture of one row
+  // never does. Widths whose rows end in padding (odd strides), around 16 pixels and wide.
+  std::mt19937 rng(4);
+  auto random = [&](int w, int h) {
+    TvnEffectBmp b(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) b.WritePixel(x, y, rng() & 0xFFFFFF);
+    return b;
+  };
+  for (int w : {5, 15, 16, 17, 33, 1921})
+    for (double kf : {0.0, 0.4, 0.5, 1.0}) {
+      const int h = 5;
+      TvnEffectBmp picture = random(w, h), other = random(w, h);
+      std::vector<TvnEffectBmp> rows;
+      for (int y = 0; y < h; ++y) {
+        rows.emplace_back(w, 1);
+        TvnEffectBmp otherRow(w, 1);
+        for (int x = 0; x < w; ++x) {
+          rows.back().WritePixel(x, 0, picture.ReadPixel(x, y));
+          otherRow.WritePixel(x, 0, other.ReadPixel(x, y));
+        }
+        rows.back().CenterWipeTo(otherRow, kf);
+      }
+      picture.CenterWipeTo(other, kf);
+      for (int y = 0; y < h; ++y) {
+        const std::size_t stride = static_cast<std::size_t>(picture.Bitmap().Stride());
+        const std::vector<std::uint8_t> got(picture.Bitmap().ScanLine(y), picture.Bitmap().ScanLine(y) + stride);
+        const std::vector<std::uint8_t> want(rows[y].Bitmap().ScanLine(0), rows[y].Bitmap().ScanLine(0) + stride);
+        ASSERT_EQ(got, want) << "width " << w << " kf " << kf << " row " << y;
+      }
+    }
 }
 
 TEST(Morphs, SlidesAndPushMoveWholeColumns) {
