@@ -11,6 +11,7 @@
 #include "skin/data/vnSkinDataStoredSkin.h"
 #include "skin/form/VeneerForm_win.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
+#include "skin/form/vnSkinMainMenuBar_win.h"
 #include "skin/menus/vnSkinPopupMenu_win.h"
 
 #include <string>
@@ -21,6 +22,7 @@ void RegisterNotebookClasses() {
   RegisterSkinMenuClasses(ClassRegistry());
   RegisterSkinControlClasses(ClassRegistry());
   RegisterMDITabsBarClasses(ClassRegistry());
+  RegisterMainMenuBarClasses(ClassRegistry());
 }
 
 TNoteForm::TNoteForm(TComponent* owner, int number, TvnSkinData* skinData) : TForm(owner) {
@@ -66,11 +68,13 @@ TNotebookForm::TNotebookForm(TComponent* owner) : TForm(owner) {
   Frame->MinWidth = 320;
   Frame->MinHeight = 240;
 
-  // The window menu lists the notes: the frame adds and removes an entry per note.
-  Window = TComponent::Create<TMenuItem>(this);
-  Window->SetName("WindowMenu");
-  Window->Caption = u"&Window";
-  SetWindowMenu(Window);
+  // The menu bar across the top, the tab bar under it.
+  BuildMainMenu();
+  MenuBar = TComponent::Create<TvnSkinMainMenuBar>(this);
+  MenuBar->SetAlign(TAlign::alTop);
+  MenuBar->SetParent(this);
+  MenuBar->SetMainMenu(MainMenu);
+  Frame->SetMainMenuBar(MenuBar);
 
   Tabs = TComponent::Create<TvnSkinMDITabsBar>(this);
   Tabs->SetAlign(TAlign::alTop);
@@ -83,8 +87,45 @@ TNotebookForm::TNotebookForm(TComponent* owner) : TForm(owner) {
   // Quillon's window description carries its skin as one compressed block.
   Stored->SetCompressedData(StoredSkinBlockOf(ParseDescription(LoadDataResource(L"EMBEDDEDSKIN"))));
   Frame->SetSkinData(SkinData);
+  MenuBar->SetSkinData(SkinData);
   Tabs->SetSkinData(SkinData);
   SkinData->SetCompressedStoredSkin(Stored);
+}
+
+void TNotebookForm::BuildMainMenu() {
+  MainMenu = TComponent::Create<TMainMenu>(this);
+  SetMenu(MainMenu);
+  TMenuItem& bar = MainMenu->Items();
+  auto say = [this](std::u16string text) { LastCommand = std::move(text); };
+  TMenuItem* file = bar.AddItem("FileMenu", u"&File");
+  file->AddItem("NewItem", u"&New", [this, say](TComponent*) { NewNote(); say(u"New"); }, ShortCut('N', scCtrl));
+  file->AddItem("CloseItem", u"&Close", [this, say](TComponent*) {
+    if (TForm* note = ActiveMDIChild()) note->Close();
+    say(u"Close");
+  }, ShortCut(vkF4, scCtrl));
+  file->AddSeparator();
+  file->AddItem("ExitItem", u"E&xit", [this](TComponent*) { Close(); });
+  TMenuItem* edit = bar.AddItem("EditMenu", u"&Edit");
+  edit->AddItem("CutItem", u"Cu&t", [this](TComponent*) { EditCommand(WM_CUT, u"Cut"); }, ShortCut('X', scCtrl));
+  edit->AddItem("CopyItem", u"&Copy", [this](TComponent*) { EditCommand(WM_COPY, u"Copy"); }, ShortCut('C', scCtrl));
+  edit->AddItem("PasteItem", u"&Paste", [this](TComponent*) { EditCommand(WM_PASTE, u"Paste"); }, ShortCut('V', scCtrl));
+  // The window menu lists the notes: the frame adds and removes an entry per note.
+  Window = bar.AddItem("WindowMenu", u"&Window");
+  Window->AddItem("CascadeItem", u"&Cascade", [this, say](TComponent*) { Cascade(); say(u"Cascade"); });
+  Window->AddItem("TileItem", u"&Tile", [this, say](TComponent*) { Tile(); say(u"Tile"); });
+  Window->AddItem("NextItem", u"&Next", [this, say](TComponent*) { Next(); say(u"Next"); });
+  Window->AddSeparator();
+  SetWindowMenu(Window);
+  TMenuItem* help = bar.AddItem("HelpMenu", u"&Help");
+  help->AddItem("AboutItem", u"&About", [this, say](TComponent*) {
+    NewNote()->Text->SetText(L"A multi-document window drawn by the skin engine.");
+    say(u"About");
+  });
+}
+
+void TNotebookForm::EditCommand(UINT message, const char16_t* name) {
+  if (auto* note = dynamic_cast<TNoteForm*>(ActiveMDIChild())) ::SendMessageW(note->Text->Handle(), message, 0, 0);
+  LastCommand = name;
 }
 
 TNoteForm* TNotebookForm::NewNote() {

@@ -1,7 +1,8 @@
 #pragma once
 // The notebook: a multi-document window drawn by the skin engine, built in code.
-//   - TNotebookForm, the parent: a skinned frame, a tab bar with one tab per open note, and the
-//     client window where the notes live (its background from the skin);
+//   - TNotebookForm, the parent: a skinned frame, a skinned menu bar (File, Edit, Window, Help,
+//     with access keys and shortcuts), a tab bar with one tab per open note, and the client
+//     window where the notes live (its background from the skin);
 //   - TNoteForm, a child: a skinned frame of its own with a few controls. Maximized, it gives
 //     up its frame and fills the parent's client window; minimized, it is parked as a caption
 //     bar along the bottom.
@@ -9,10 +10,14 @@
 #include "framework/Forms_win.h"
 #include "framework/StdCtrls_win.h"
 
+#include <string>
+
 class TvnSkinData;
 class TvnCompressedStoredSkin;
 class TvnVeneerForm;
 class TvnSkinMDITabsBar;
+class TvnSkinMainMenuBar;
+class TMainMenu;
 class TvnSkinUpDown;
 class TMenuItem;
 
@@ -37,12 +42,19 @@ public:
   TvnCompressedStoredSkin* Stored = nullptr;
   TvnVeneerForm* Frame = nullptr;
   TvnSkinMDITabsBar* Tabs = nullptr;
-  TMenuItem* Window = nullptr;  // the menu that lists the notes (owned by its menu)
+  TvnSkinMainMenuBar* MenuBar = nullptr;
+  TMainMenu* MainMenu = nullptr;
+  TMenuItem* Window = nullptr;  // the menu that lists the notes (owned by the form)
+  // What the last menu command did, in words (for the tests and the caption of nothing else).
+  std::u16string LastCommand;
 
   // Opens a new note, shown and active; its caption is "Note N".
   TNoteForm* NewNote();
   int NotesOpened() const { return FNotesOpened; }
 
 private:
+  void BuildMainMenu();
+  // Runs a clipboard command (WM_CUT, WM_COPY, WM_PASTE) on the active note's text.
+  void EditCommand(UINT message, const char16_t* name);
   int FNotesOpened = 0;
 };

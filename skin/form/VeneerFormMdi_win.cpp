@@ -9,6 +9,7 @@
 #include "skin/form/FramePaint.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
+#include "skin/form/vnSkinMainMenuBar_win.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
 
 #include <string>
@@ -303,6 +304,15 @@ void TvnVeneerForm::MdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
 
 // ---- the parent's menu bar ----------------------------------------------------------------------
 
-void TvnVeneerForm::MenuBarChildMaximized() {}
-void TvnVeneerForm::MenuBarChildRestored() {}
-void TvnVeneerForm::MenuBarRefresh() {}
+void TvnVeneerForm::MenuBarChildMaximized() {
+  if (FMainMenuBar) FMainMenuBar->ChildMaximized();
+}
+
+void TvnVeneerForm::MenuBarChildRestored() {
+  if (FMainMenuBar) FMainMenuBar->ChildRestored();
+}
+
+// The active child's menu is merged into the bar: it is built again for the child now active.
+void TvnVeneerForm::MenuBarRefresh() {
+  if (FMainMenuBar) FMainMenuBar->Refresh();
+}

@@ -17,6 +17,7 @@
 #include "skin/form/FramePaint.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
+#include "skin/form/vnSkinMainMenuBar_win.h"
 #include "skin/imaging/vnEffects.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
@@ -138,6 +139,7 @@ void TvnVeneerForm::Notification(TComponent* component, TOperation operation) {
   }
   if (component == FSkinHint) FSkinHint = nullptr;
   if (component == FMDITabsBar) FMDITabsBar = nullptr;
+  MenuBarFreed(component);
   if (component == FMenusSkinData) FMenusSkinData = nullptr;
   if (component == FSystemMenu) FSystemMenu = nullptr;
   if (component == FTrayIcon) {
@@ -1470,6 +1472,8 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       LinkProperty<F, TPopupMenu>("SystemMenu", [](F& c, TPopupMenu* m) { c.SetSystemMenu(m); }),
       LinkProperty<F, TvnTrayIcon>("TrayIcon", [](F& c, TvnTrayIcon* t) { c.SetTrayIcon(t); }),
       LinkProperty<F, TvnSkinHint>("SkinHint", [](F& c, TvnSkinHint* h) { c.SetSkinHint(h); }),
+      LinkProperty<F, TvnSkinMDITabsBar>("MDITabsBar", [](F& c, TvnSkinMDITabsBar* t) { c.SetMDITabsBar(t); }),
+      LinkProperty<F, TvnSkinMainMenuBar>("MainMenuBar", [](F& c, TvnSkinMainMenuBar* b) { c.SetMainMenuBar(b); }),
       ValueProperty<F>("BorderIcons", [](F& c, const TDescValue& v) { c.SetBorderIcons(BorderIconsFromSet(v.AsSet())); }),
       ValueProperty<F>("ShowIcon", [](F& c, const TDescValue& v) { c.SetShowIcon(v.AsBoolean()); }),
       ValueProperty<F>("HideCaptionButtons", [](F& c, const TDescValue& v) { c.SetHideCaptionButtons(v.AsBoolean()); }),

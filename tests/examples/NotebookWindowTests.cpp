@@ -10,11 +10,14 @@
 #include "skin/form/FramePainter_win.h"
 #include "skin/form/VeneerForm_win.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
+#include "skin/form/vnSkinMainMenuBar_win.h"
+#include "framework/Bmp.h"
 #include "skin/imaging/vnGdi_win.h"
 #include "tests/support/WindowTesting_win.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -51,7 +54,9 @@ protected:
   // The window menu's entries for children, their captions in order.
   std::vector<std::u16string> Entries() const {
     std::vector<std::u16string> out;
-    for (int i = 0; i < Main->Window->Count(); ++i) out.push_back(Main->Window->Items(i)->Caption);
+    for (int i = 0; i < Main->Window->Count(); ++i)
+      if (Main->Window->Items(i)->Name().ends_with(TvnVeneerForm::kChildItemSuffix))
+        out.push_back(Main->Window->Items(i)->Caption);
     return out;
   }
   void ClickTab(int index) {
@@ -173,6 +178,67 @@ TEST_F(Notebook, AMaximizedNoteFillsTheClientWithoutAFrameAndNamesItselfInThePar
   Pump(30);
   EXPECT_EQ(three->BoundsRect().Width(), normal.Width());  // restored to its own size
   EXPECT_GT(::GetWindowRgn(three->Handle(), ::CreateRectRgn(0, 0, 0, 0)), ERROR);  // its region again
+}
+
+// The screen under a window and what opened from it, saved beside the tests for a look.
+void SaveScreen(HWND window, int extraHeight, const std::string& name) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  r.bottom += extraHeight;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  TPixelBitmap picture(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const COLORREF c = ::GetPixel(memory, x, y);
+      picture.SetPixel(x, y, (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    }
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
+  std::ofstream(std::string(QUILLON_BINARY_DIR) + "/" + name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+TEST_F(Notebook, AMaximizedNotesButtonsMoveIntoTheMenuBarAndBack) {
+  Open();
+  TNoteForm* two = Open();
+  Open();
+  TvnSkinMainMenuBar& bar = *Main->MenuBar;
+  const int items = bar.ObjectCount();
+  EXPECT_EQ(items, 4);  // File, Edit, Window, Help
+  ClickTab(1);
+  FrameOf(two).ChangeWindowState(wsMaximized);
+  Pump(50);
+  // The note's system menu button first, then the items, then minimize, maximize, close.
+  ASSERT_EQ(bar.ObjectCount(), items + 4);
+  EXPECT_EQ(bar.BarButtonCount(), 4);
+  EXPECT_TRUE(bar.IsChildMaximized());
+  EXPECT_EQ(bar.ItemAt(0), nullptr);
+  EXPECT_NE(bar.ItemAt(4), nullptr);
+  // A menu open from the bar over the maximized note, for the screenshot.
+  ::SetForegroundWindow(Main->Handle());
+  for (auto [key, up] : {std::pair{VK_MENU, false}, {'F', false}, {'F', true}, {VK_MENU, true}})
+    ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
+  Pump(400);
+  EXPECT_TRUE(FrameOf(Main).InMainMenuMode());
+  SaveScreen(Main->Handle(), 0, "notebook-maximized-menu.bmp");
+  // Down, Enter: the first item of File runs (New).
+  for (auto [key, up] : {std::pair{VK_RETURN, false}, {VK_RETURN, true}})
+    ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
+  Pump(200);
+  EXPECT_EQ(Main->LastCommand, u"New");
+  EXPECT_EQ(Notes(), 4);
+  FrameOf(two).ChangeWindowState(wsNormal);
+  Pump(50);
+  EXPECT_EQ(bar.ObjectCount(), items);
+  EXPECT_FALSE(bar.IsChildMaximized());
 }
 
 TEST_F(Notebook, MinimizedNotesParkSideBySideAlongTheBottomOfTheClient) {
