@@ -17,8 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -137,12 +139,29 @@ TEST_F(Notebook, TabsAndTheWindowMenuFollowOpeningActivatingAndClosing) {
   Pump(20);
   EXPECT_EQ(FrameOf(three).WindowState(), wsNormal);
   EXPECT_EQ(Active(), three);
+  const int left = Notes();
+  // A right click on a tab opens its note's system menu; its last item, close, closes it.
+  Open();
+  ASSERT_EQ(Notes(), 3);
+  {
+    const TRect r = LayoutMdiTabsFor(Notes() - 1);
+    const LPARAM at = MAKELPARAM(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
+    ::SendMessageW(Main->Tabs->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, at);
+    ::SendMessageW(Main->Tabs->Handle(), WM_RBUTTONUP, 0, at);
+    Pump(100);
+    EXPECT_TRUE(FrameOf(Main).InPopupMenuMode());
+    for (auto [key, up] : {std::pair{VK_UP, false}, {VK_UP, true}, {VK_RETURN, false}, {VK_RETURN, true}})
+      ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
+    Pump(150);
+    EXPECT_EQ(Notes(), 2);
+    ExpectListsMatchNotes();
+  }
   // The close item of a note's own system menu (Ctrl+F4 in a child) closes it.
   TMenuItem* close = FrameOf(three).GetSystemMenuItems()->Find("VNR_CLOSE");
   EXPECT_EQ(close->ShortCut, ShortCut(vkF4, scCtrl));
   close->Click();
   Pump(50);
-  EXPECT_EQ(Notes(), 1);
+  EXPECT_EQ(Notes(), left - 1);
   ExpectListsMatchNotes();
 }
 
@@ -290,21 +309,42 @@ TEST_F(Notebook, RandomEventsLeaveConsistentListsAndNoGdiObjectsBehind) {
   const long gdiBefore = TvnGdiCount::Live();
   const DWORD start = ::GetTickCount();
   int events = 0;
-  for (; events < 10000 && ::GetTickCount() - start < 10000; ++events) {
+  HWND tabs = Main->Tabs->Handle(), bar = Main->MenuBar->Handle();
+  auto somewhere = [&](HWND window) {
+    RECT r{};
+    ::GetClientRect(window, &r);
+    return MAKELPARAM(random() % static_cast<unsigned>(std::max(1L, r.right)),
+                      random() % static_cast<unsigned>(std::max(1L, r.bottom)));
+  };
+  for (; events < 10000 && ::GetTickCount() - start < 30000; ++events) {
     const int n = Notes();
     TForm* some = n ? Main->MDIChildren(static_cast<int>(random() % static_cast<unsigned>(n))) : nullptr;
-    switch (random() % 8) {
-      case 0: if (n < 12) Main->NewNote(); break;
-      case 1: if (some) some->Close(); break;
-      case 2: if (some) FrameOf(some).ChangeWindowState(wsMaximized); break;
-      case 3: if (some) FrameOf(some).ChangeWindowState(wsMinimized); break;
-      case 4: if (some) FrameOf(some).ChangeWindowState(wsNormal); break;
-      case 5: if (n) ClickTab(static_cast<int>(random() % static_cast<unsigned>(n))); break;
-      case 6: Main->Next(); break;
-      case 7: Main->SetWidth(500 + static_cast<int>(random() % 300)); break;
+    const unsigned kind = random() % 100;
+    if (kind < 40) {
+      ::PostMessageW(random() % 2 ? tabs : bar, WM_MOUSEMOVE, 0, somewhere(random() % 2 ? tabs : bar));
+    } else if (kind < 60) {
+      const LPARAM at = somewhere(tabs);
+      ::PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+      ::PostMessageW(tabs, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(LOWORD(at) + random() % 200 - 100, HIWORD(at)));
+      ::PostMessageW(tabs, WM_LBUTTONUP, 0, at);
+    } else if (kind < 70) {
+      if (some) FrameOf(some).ChangeWindowState(static_cast<TvnWindowState>(random() % 3));
+    } else if (kind < 78) {
+      Main->Next();
+    } else if (kind < 86) {
+      if (n < 8) Main->NewNote();
+    } else if (kind < 94) {
+      if (some) some->Close();
+    } else if (kind < 97) {
+      Main->SetWidth(500 + static_cast<int>(random() % 300));
+    } else {
+      // A menu from the bar, closed again at once.
+      ::PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, somewhere(bar));
+      ::PostMessageW(bar, WM_LBUTTONUP, 0, somewhere(bar));
+      ::PostMessageW(Main->Handle(), WM_CANCELMODE, 0, 0);
     }
     while (FApplication.ProcessMessage()) {}
-    if (events % 50 == 0) {
+    if (events % 250 == 0) {
       Pump(5);
       ExpectListsMatchNotes();
       // The parent's mark agrees with its children.
@@ -312,6 +352,7 @@ TEST_F(Notebook, RandomEventsLeaveConsistentListsAndNoGdiObjectsBehind) {
     }
   }
   RecordProperty("events", events);
+  std::printf("%d random events\n", events);
   // All closed at once: nothing left in the lists, and the engine's GDI objects back to before.
   while (Notes() > 0) Main->MDIChildren(0)->Close(), Pump(5);
   Pump(50);
