@@ -107,16 +107,17 @@ struct TFixedWeights {
   }
 };
 
-// The two runs of a centre wipe share one running sum (each step waits for the one before, so
-// it is worked out once): weight j goes to column count - 1 - j of the run on the left and to
-// column j of the run on the right.
+// The two runs of a centre wipe share one running sum: weight j goes to column count - 1 - j
+// of the run on the left and to column j of the run on the right. The sum is added up first on
+// its own (each step waits for the one before), then spread over the channels.
 void CentreRuns(int leftCount, int rightCount, double step, TFixedWeights& left, TFixedWeights& right) {
+  const std::vector<double> w = Weights(std::max(leftCount, rightCount), step);
   left.Resize(leftCount);
   right.Resize(rightCount);
-  RunningWeights(std::max(leftCount, rightCount), step, [&](std::size_t j, double m) {
-    if (j < static_cast<std::size_t>(leftCount)) left.Put(static_cast<std::size_t>(leftCount) - 1 - j, m);
-    if (j < static_cast<std::size_t>(rightCount)) right.Put(j, m);
-  });
+  for (std::size_t j = 0; j < w.size(); ++j) {
+    if (j < static_cast<std::size_t>(leftCount)) left.Put(static_cast<std::size_t>(leftCount) - 1 - j, w[j]);
+    if (j < static_cast<std::size_t>(rightCount)) right.Put(j, w[j]);
+  }
 }
 
 }  // namespace
