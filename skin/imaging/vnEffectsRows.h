@@ -3,7 +3,8 @@
 // has two forms that give the same bytes: a plain one, one channel at a time, which is the
 // reference and what builds without SSE2 use (the i686 build), and a fast one that works on 16
 // bytes at a time where SSE2 is there (grey also needs the byte shuffles of SSSE3, and the
-// centre wipe's fixed-point mix 32 bytes at a time with AVX2, both checked once at run time).
+// centre wipe's fixed-point mix takes 32 bytes at a time with AVX2 and 64 with AVX-512, all
+// checked once at run time).
 // Fixed-point forms are only used after they have been checked against the plain formula for
 // every input they can meet, or where a bound on their error shows the result cannot differ
 // (the rest is recomputed in doubles); otherwise the fast form falls back to the plain one. The
@@ -73,12 +74,12 @@ inline std::uint16_t FixedMixWeight(double m) {
   const double scaled = RoundEven(m * 65536);
   return static_cast<std::uint16_t>(scaled < 65535 ? scaled : 65535);
 }
-// Whether MixBytesFixed has its fast form here: AVX2, found at run time (elsewhere it is the
-// plain loop, and the wipes keep to MixBytes).
+// Whether MixBytesFixed has its fast form here: AVX2 (and AVX-512 outside the Windows build),
+// found at run time (elsewhere it is the plain loop, and the wipes keep to MixBytes).
 bool HaveFixedMix();
 // MixBytesPlain's bytes with n[i] = 1 - m[i], for weights m[i] in 0..1 that many rows share
-// (the wipes over columns), with fixed[i] = FixedMixWeight(m[i]): 32 channels at a time in
-// 16-bit integers; a block with a channel whose fixed-point value lies too near a rounding
+// (the wipes over columns), with fixed[i] = FixedMixWeight(m[i]): 32 or 64 channels at a time
+// in 16-bit integers; a block with a channel whose fixed-point value lies too near a rounding
 // boundary to be sure of is done again in doubles.
 void MixBytesFixed(std::uint8_t* s, const std::uint8_t* o, const double* m, const std::uint16_t* fixed,
                    std::size_t count);
