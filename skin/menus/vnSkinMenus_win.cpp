@@ -145,7 +145,10 @@ void TvnSkinPopupWindow::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.ClassName = L"TvnSkinPopupWindow";
   params.Style = WS_POPUP;  // hidden, no border
-  params.ExStyle = WS_EX_TOOLWINDOW;
+  // Never activated, by a click (MA_NOACTIVATE) or otherwise: under Wine without a window manager
+  // the window under the pointer takes the keyboard focus, which activated a menu window and so
+  // deactivated its form, whose closing check then closed the menu under the mouse.
+  params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
   params.ClassStyle = CS_SAVEBITS | (IsDropShadowSystem() ? CS_DROPSHADOW : 0);
   params.ParentWindow = nullptr;
 }

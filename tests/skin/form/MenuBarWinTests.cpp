@@ -276,14 +276,16 @@ TEST_F(TMenuBarFixture, TheOpenMenuFollowsTheMouseAlongTheBar) {
     EXPECT_EQ(Engine().PopupWindowCount(), 1) << m.To;
     EXPECT_EQ(Lit(), m.To);
   }
+  const std::vector<HWND> popups = PopupsOf(Form->Handle());
+  ASSERT_EQ(popups.size(), 1u);
+  const RECT popup = WindowRectOf(popups.front());
   if (const char* folder = std::getenv("QUILLON_SHOTS")) {
     RECT r = WindowRectOf(Form->Handle());
-    r.bottom = std::max(r.bottom, WindowRectOf(PopupsOf(Form->Handle()).front()).bottom + 4);
+    r.bottom = std::max(r.bottom, popup.bottom + 4);
     const std::string f(folder);
     SaveScreen(std::wstring(f.begin(), f.end()), r, L"menubar.bmp");
   }
   // Off the bar into its menu, the item stays lit and its menu open.
-  const RECT popup = WindowRectOf(PopupsOf(Form->Handle()).front());
   MoveTo(popup.left + 20, popup.top + 10);
   Loop(200);
   EXPECT_EQ(Lit(), "File");
