@@ -100,6 +100,25 @@ TEST(Bmp, IndexedEncodingsRoundTripThroughTheirPalette) {
   }
 }
 
+// Indexed rows are painted 64 pixels at a time where the processor allows, the rest one at a
+// time: rows one short of, on and one past a multiple of 64, with every entry of a full colour
+// table (the upper half of 256 comes from other tables than the lower).
+TEST(Bmp, IndexedRowsDecodeAroundGroupsOfSixtyFourPixels) {
+  std::vector<std::uint32_t> palette(256);
+  for (std::size_t i = 0; i < palette.size(); ++i)
+    palette[i] = static_cast<std::uint32_t>((i * 0x9E3779u) & 0xFFFF00u) | static_cast<std::uint32_t>(i);
+  for (int bpp : {1, 4, 8}) {
+    const int colours = 1 << bpp;
+    for (int w : {63, 64, 65, 127, 128, 129, 200}) {
+      TPixelBitmap expected(w, 3);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < w; ++x) expected.SetPixel(x, y, palette[static_cast<std::size_t>((x * 7 + y * 13) % colours)]);
+      const Bytes file = EncodeBmp(expected, bpp, std::span(palette).first(static_cast<std::size_t>(colours)));
+      EXPECT_EQ(DecodeBmp(file), expected) << bpp << " bpp, width " << w;
+    }
+  }
+}
+
 // 1- and 4-bit rows are unpacked a whole source byte at a time: rows ending just before, on
 // and after a byte boundary (and every row padding) decode to their pixels and nothing more,
 // also into memory that held something else just before.
