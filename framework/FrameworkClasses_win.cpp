@@ -22,25 +22,6 @@ std::wstring WideText(const TDescValue& v) {
   return std::wstring(text.begin(), text.end());
 }
 
-// A control read from a description is placed on the object that encloses it.
-template <class T>
-TCreateFunction CreateControl() {
-  return [](TComponent* owner, TComponent* parent) -> TComponent* {
-    auto* parentControl = dynamic_cast<TWinControl*>(parent);
-    if (!parentControl) throw std::invalid_argument("a control must be placed on a window");
-    T* control = TComponent::Create<T>(owner);
-    control->SetParent(parentControl);
-    return control;
-  };
-}
-
-template <class T>
-TClassInfo ControlClass(std::string name, std::string parent, std::vector<TPropertyInfo> properties) {
-  TClassInfo info = ComponentClass<T>(std::move(name), std::move(properties), std::move(parent));
-  info.Create = CreateControl<T>();
-  return info;
-}
-
 template <class T, class Setter>
 TPropertyInfo P(const char* name, Setter setter) {
   return ValueProperty<T>(name, std::function<void(T&, const TDescValue&)>(setter));

@@ -6,7 +6,7 @@
 // same size, the platform's own share of any paint (under Wine most of it).
 #include <windows.h>
 
-#include "bench/win/WinBenchClock.h"
+#include "bench/win/PaintBench_win.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -27,20 +27,12 @@ int main() {
   host.Show();
 
   TvnCompressedStoredSkin stored;
-  if (!stored.LoadFromSkinFile(std::filesystem::path(QUILLON_SOURCE_DIR) / "skins" / "quillon" / "skin.ini")) return 1;
   TvnSkinData skin;
-  skin.SetNoticeSender(nullptr);
-  skin.LoadCompressedSkin(stored);
+  if (!LoadBenchSkin(stored, skin)) return 1;
 
   TMainMenu menu(nullptr);
   for (const char16_t* caption : {u"&File", u"&Edit", u"&Window", u"&Help"})
     menu.Items().AddItem({}, caption)->AddItem({}, u"&Item");
-  auto report = [](const char* look, TWinControl& control) {
-    const double paint = PaintNs(control.Handle());
-    const double floor = MemcpyNs(control.Width(), control.Height());
-    std::printf("%-9s %3d x %-3d paint %9.0f ns   memcpy %6.1f ns   ratio %8.1fx\n", look, control.Width(),
-                control.Height(), paint, floor, paint / floor);
-  };
   for (bool skinned : {true, false}) {
     TvnSkinMainMenuBar bar(nullptr);
     bar.SetParent(&host);
@@ -48,11 +40,11 @@ int main() {
     bar.SetBounds(0, 0, 400, 22);
     bar.SetMainMenu(&menu);
     if (skinned) bar.SetSkinData(&skin);
-    report(skinned ? "skin" : "default", bar);
+    ReportPaint(skinned ? "skin" : "default", bar);
   }
   TCustomControl fill(nullptr);
   fill.SetParent(&host);
   fill.SetBounds(0, 40, 400, 22);
-  report("fill only", fill);
+  ReportPaint("fill only", fill);
   return 0;
 }

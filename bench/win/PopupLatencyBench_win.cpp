@@ -9,7 +9,7 @@
 // Prints the median of each over the rounds and their ratio.
 #include <windows.h>
 
-#include "bench/win/WinBenchClock.h"
+#include "bench/win/PaintBench_win.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,10 +40,8 @@ int main() {
   host.Show();
 
   TvnCompressedStoredSkin stored;
-  if (!stored.LoadFromSkinFile(std::filesystem::path(QUILLON_SOURCE_DIR) / "skins" / "quillon" / "skin.ini")) return 1;
   TvnSkinData skin;
-  skin.SetNoticeSender(nullptr);
-  skin.LoadCompressedSkin(stored);
+  if (!LoadBenchSkin(stored, skin)) return 1;
 
   // The same items for both: captions with shortcuts, a separator every seventh item.
   TPopupMenu skinned;

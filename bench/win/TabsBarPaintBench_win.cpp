@@ -4,7 +4,7 @@
 // written, copied to the window). Prints the median of each, the memcpy and the ratio.
 #include <windows.h>
 
-#include "bench/win/WinBenchClock.h"
+#include "bench/win/PaintBench_win.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -18,17 +18,6 @@
 #include "skin/data/vnSkinDataStoredSkin.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
 
-namespace {
-
-void Report(const char* look, TWinControl& control) {
-  const double paint = PaintNs(control.Handle());
-  const double floor = MemcpyNs(control.Width(), control.Height());
-  std::printf("%-8s %3d x %-3d paint %9.0f ns   memcpy %6.1f ns   ratio %8.1fx\n", look, control.Width(),
-              control.Height(), paint, floor, paint / floor);
-}
-
-}  // namespace
-
 int main() {
   TApplication application;
   application.Initialize();
@@ -37,10 +26,8 @@ int main() {
   host.Show();
 
   TvnCompressedStoredSkin stored;
-  if (!stored.LoadFromSkinFile(std::filesystem::path(QUILLON_SOURCE_DIR) / "skins" / "quillon" / "skin.ini")) return 1;
   TvnSkinData skin;
-  skin.SetNoticeSender(nullptr);
-  skin.LoadCompressedSkin(stored);
+  if (!LoadBenchSkin(stored, skin)) return 1;
 
   // The tabs only need their children's captions: forms without windows stand in for them.
   std::vector<std::unique_ptr<TForm>> children;
@@ -54,7 +41,7 @@ int main() {
     bar.SetBounds(0, 0, 900, 21);
     if (skinned) bar.SetSkinData(&skin);
     for (auto& child : children) bar.AddTab(child.get());
-    Report(skinned ? "skin" : "default", bar);
+    ReportPaint(skinned ? "skin" : "default", bar);
   }
   return 0;
 }

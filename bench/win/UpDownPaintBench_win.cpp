@@ -10,7 +10,7 @@
 // any paint (under Wine most of a paint is the window system's, not the drawing).
 #include <windows.h>
 
-#include "bench/win/WinBenchClock.h"
+#include "bench/win/PaintBench_win.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,17 +24,6 @@
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataStoredSkin.h"
 
-namespace {
-
-void Report(const char* look, TWinControl& control) {
-  const double paint = PaintNs(control.Handle());
-  const double floor = MemcpyNs(control.Width(), control.Height());
-  std::printf("%-10s %3d x %-3d paint %9.0f ns   memcpy %6.1f ns   ratio %8.1fx\n", look, control.Width(),
-              control.Height(), paint, floor, paint / floor);
-}
-
-}  // namespace
-
 int main() {
   TApplication application;
   application.Initialize();
@@ -43,10 +32,8 @@ int main() {
   host.Show();
 
   TvnCompressedStoredSkin stored;
-  if (!stored.LoadFromSkinFile(std::filesystem::path(QUILLON_SOURCE_DIR) / "skins" / "quillon" / "skin.ini")) return 1;
   TvnSkinData skin;
-  skin.SetNoticeSender(nullptr);
-  skin.LoadCompressedSkin(stored);
+  if (!LoadBenchSkin(stored, skin)) return 1;
 
   TvnSkinUpDown skinned(nullptr);
   skinned.SetParent(&host);
@@ -56,7 +43,7 @@ int main() {
   // The increase button hot and pressed: the pressed picture is copied over the look.
   ::SendMessageW(skinned.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(8, 5));
   ::SendMessageW(skinned.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 5));
-  Report("skin", skinned);
+  ReportPaint("skin", skinned);
   ::SendMessageW(skinned.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(8, 5));
 
   TvnSkinUpDown resizable(nullptr);
@@ -65,18 +52,18 @@ int main() {
   resizable.SetUseSkinSize(false);
   resizable.SetSkinData(&skin);
   resizable.SetBounds(60, 0, 40, 60);
-  Report("resizable", resizable);
+  ReportPaint("resizable", resizable);
 
   TvnSkinUpDown plain(nullptr);
   plain.SetParent(&host);
   plain.SetOrientation(TvnUDOrientation::udVertical);
   plain.SetBounds(120, 0, 40, 60);
-  Report("default", plain);
+  ReportPaint("default", plain);
 
   // The platform's part of any paint: a window of the same size that only fills itself.
   TCustomControl fill(nullptr);
   fill.SetParent(&host);
   fill.SetBounds(180, 0, 40, 60);
-  Report("fill only", fill);
+  ReportPaint("fill only", fill);
   return 0;
 }

@@ -231,18 +231,6 @@ void TvnSkinUpDown::WndProc(TMessage& m) {
 
 namespace {
 
-// A control read from a description is placed on the object that encloses it.
-template <class T>
-TCreateFunction CreateSkinControl() {
-  return [](TComponent* owner, TComponent* parent) -> TComponent* {
-    auto* parentControl = dynamic_cast<TWinControl*>(parent);
-    if (!parentControl) throw std::invalid_argument("a control must be placed on a window");
-    T* control = TComponent::Create<T>(owner);
-    control->SetParent(parentControl);
-    return control;
-  };
-}
-
 template <class T>
 TPropertyInfo Value(const char* name, std::function<void(T&, const TDescValue&)> set) {
   return ValueProperty<T>(name, std::move(set));
@@ -269,7 +257,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
       EventProperty<C>("OnMouseEnter", [](C& c, TNotifyEvent e) { c.OnMouseEnter = std::move(e); }),
       EventProperty<C>("OnMouseLeave", [](C& c, TNotifyEvent e) { c.OnMouseLeave = std::move(e); }),
   }, "TWinControl");
-  custom.Create = CreateSkinControl<C>();
+  custom.Create = CreateControl<C>();
   registry.Register(std::move(custom));
 
   using U = TvnSkinUpDown;
@@ -286,6 +274,6 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
       EventProperty<U>("OnUpButtonClick", [](U& c, TNotifyEvent e) { c.OnUpButtonClick = std::move(e); }),
       EventProperty<U>("OnDownButtonClick", [](U& c, TNotifyEvent e) { c.OnDownButtonClick = std::move(e); }),
   }, "TvnSkinCustomControl");
-  upDown.Create = CreateSkinControl<U>();
+  upDown.Create = CreateControl<U>();
   registry.Register(std::move(upDown));
 }

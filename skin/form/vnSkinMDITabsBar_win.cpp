@@ -436,12 +436,6 @@ void RegisterMDITabsBarClasses(TClassRegistry& registry) {
       ValueProperty<T>("DefaultHeight", [](T& c, const TDescValue& v) { c.SetDefaultHeight(v.AsInteger()); }),
       ValueProperty<T>("DefaultTabWidth", [](T& c, const TDescValue& v) { c.DefaultTabWidth = v.AsInteger(); }),
   }, "TWinControl");
-  bar.Create = [](TComponent* owner, TComponent* parent) -> TComponent* {
-    auto* parentControl = dynamic_cast<TWinControl*>(parent);
-    if (!parentControl) throw std::invalid_argument("a control must be placed on a window");
-    T* control = TComponent::Create<T>(owner);
-    control->SetParent(parentControl);
-    return control;
-  };
+  bar.Create = CreateControl<T>();
   registry.Register(std::move(bar));
 }

@@ -782,12 +782,6 @@ void RegisterMainMenuBarClasses(TClassRegistry& registry) {
       TypedEventProperty<B, ItemEvent>("OnItemMouseLeave", [](B& b, ItemEvent e) { b.OnItemMouseLeave = std::move(e); }),
   }, "TWinControl");
   // The bar is placed on the window whose object block encloses it.
-  bar.Create = [](TComponent* owner, TComponent* parent) -> TComponent* {
-    auto* window = dynamic_cast<TWinControl*>(parent);
-    if (window == nullptr) throw std::invalid_argument("a menu bar must be placed on a window");
-    B* created = TComponent::Create<B>(owner);
-    created->SetParent(window);
-    return created;
-  };
+  bar.Create = CreateControl<B>();
   registry.Register(std::move(bar));
 }

@@ -37,31 +37,6 @@ int Luma(std::uint32_t rgb) {
 // What a window shows, read back from the screen, as a picture of its own.
 TPixelBitmap Shot(HWND window) { return Capture(window); }
 
-// A rectangle of the screen, as a picture.
-TPixelBitmap ScreenShot(RECT r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  TPixelBitmap picture(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) picture.SetPixel(x, y, ::GetPixel(memory, x, y));
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return picture;
-}
-
-
-void SaveShot(const TPixelBitmap& shot, const std::string& name) {
-  const std::vector<std::uint8_t> bytes = EncodeBmp(shot);
-  std::ofstream(std::string(QUILLON_BINARY_DIR) + "/" + name, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 // What one look shows: the frame's pixels outside the client area, the region's answer at the
 // window's top-left corner, and the popup menu's background.
 struct TLook {

@@ -199,32 +199,6 @@ TEST_F(Notebook, AMaximizedNoteFillsTheClientWithoutAFrameAndNamesItselfInThePar
   EXPECT_GT(::GetWindowRgn(three->Handle(), ::CreateRectRgn(0, 0, 0, 0)), ERROR);  // its region again
 }
 
-// The screen under a window and what opened from it, saved beside the tests for a look.
-void SaveScreen(HWND window, int extraHeight, const std::string& name) {
-  RECT r{};
-  ::GetWindowRect(window, &r);
-  r.bottom += extraHeight;
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  TPixelBitmap picture(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const COLORREF c = ::GetPixel(memory, x, y);
-      picture.SetPixel(x, y, (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
-    }
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
-  std::ofstream(std::string(QUILLON_BINARY_DIR) + "/" + name, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 TEST_F(Notebook, AMaximizedNotesButtonsMoveIntoTheMenuBarAndBack) {
   Open();
   TNoteForm* two = Open();
@@ -247,7 +221,9 @@ TEST_F(Notebook, AMaximizedNotesButtonsMoveIntoTheMenuBarAndBack) {
     ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
   Pump(400);
   EXPECT_TRUE(FrameOf(Main).InMainMenuMode());
-  SaveScreen(Main->Handle(), 0, "notebook-maximized-menu.bmp");
+  RECT window{};
+  ::GetWindowRect(Main->Handle(), &window);
+  SaveShot(ScreenShot(window), "notebook-maximized-menu.bmp");
   // Down, Enter: the first item of File runs (New).
   for (auto [key, up] : {std::pair{VK_RETURN, false}, {VK_RETURN, true}})
     ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);

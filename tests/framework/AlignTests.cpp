@@ -34,7 +34,7 @@ TEST(Align, BarsTallerThanTheWindowNeverCrossOrGoNegative) {
                                                             {TAlign::alClient, true, {}}});
   EXPECT_EQ(b[0], (TRect{0, 0, 100, 25}));
   EXPECT_EQ(b[1], (TRect{0, 25, 100, 30}));  // only what is left
-  EXPECT_EQ(b[2], (TRect{0, 30, 100, 30}));  // nothing left: empty, not inverted
+  EXPECT_EQ(b[2], (TRect{0, 25, 100, 25}));  // nothing left: empty, not inverted
   EXPECT_EQ(FreeClientArea(100, 30, {}), (TRect{0, 0, 100, 30}));
 }
 

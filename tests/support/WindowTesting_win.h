@@ -1,7 +1,12 @@
 #pragma once
 // Test support for real windows: running the message loop for a while, and what a window shows
 // on the screen read back as a pixel bitmap.
+#include "framework/Bmp.h"
 #include "framework/PixelBitmap.h"
+
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -44,4 +49,32 @@ inline TPixelBitmap Capture(HWND window) {
   ::DeleteDC(memory);
   ::ReleaseDC(window, screen);
   return image;
+}
+
+// A rectangle of the screen, as a picture.
+inline TPixelBitmap ScreenShot(RECT r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  TPixelBitmap picture(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const COLORREF c = ::GetPixel(memory, x, y);  // 0x00BBGGRR
+      picture.SetPixel(x, y, (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    }
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return picture;
+}
+
+// A picture saved as a BMP file beside the tests, for a look.
+inline void SaveShot(const TPixelBitmap& shot, const std::string& name) {
+  const std::vector<std::uint8_t> bytes = EncodeBmp(shot);
+  std::ofstream(std::string(QUILLON_BINARY_DIR) + "/" + name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
