@@ -65,7 +65,8 @@ TNotebookForm::TNotebookForm(TComponent* owner) : TForm(owner) {
 
   Frame = TComponent::Create<TvnVeneerForm>(this);
   Frame->SetBorderIcons({TvnBorderIcon::biSystemMenu, TvnBorderIcon::biMinimize, TvnBorderIcon::biMaximize});
-  Frame->MinWidth = 320;
+  // Narrow enough for the menu bar to run out of room (its marker then lists the hidden menus).
+  Frame->MinWidth = 200;
   Frame->MinHeight = 240;
 
   // The menu bar across the top, the tab bar under it.

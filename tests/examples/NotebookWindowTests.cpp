@@ -230,6 +230,16 @@ TEST_F(Notebook, AMaximizedNotesButtonsMoveIntoTheMenuBarAndBack) {
   Pump(200);
   EXPECT_EQ(Main->LastCommand, u"New");
   EXPECT_EQ(Notes(), 4);
+  // At its narrowest the parent's bar runs out of room: the last menus hide, the first stays.
+  const int wide = Main->Width();
+  Main->SetWidth(FrameOf(Main).MinTrackWidth());
+  Pump(100);
+  EXPECT_TRUE(bar.Overflow());
+  EXPECT_TRUE(bar.ItemOf(Main->MainMenu->Items().Items(0))->Shown);
+  EXPECT_FALSE(bar.ItemOf(Main->MainMenu->Items().Items(3))->Shown);  // Help
+  Main->SetWidth(wide);
+  Pump(100);
+  EXPECT_FALSE(bar.Overflow());
   FrameOf(two).ChangeWindowState(wsNormal);
   Pump(50);
   EXPECT_EQ(bar.ObjectCount(), items);
