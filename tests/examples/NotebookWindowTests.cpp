@@ -302,26 +302,26 @@ TEST_F(Notebook, RandomEventsLeaveConsistentListsAndNoGdiObjectsBehind) {
     return MAKELPARAM(random() % static_cast<unsigned>(std::max(1L, r.right)),
                       random() % static_cast<unsigned>(std::max(1L, r.bottom)));
   };
-  for (; events < 10000 && ::GetTickCount() - start < 30000; ++events) {
+  for (; events < 10000 && ::GetTickCount() - start < 50000; ++events) {
     const int n = Notes();
     TForm* some = n ? Main->MDIChildren(static_cast<int>(random() % static_cast<unsigned>(n))) : nullptr;
     const unsigned kind = random() % 100;
-    if (kind < 40) {
+    if (kind < 60) {
       ::PostMessageW(random() % 2 ? tabs : bar, WM_MOUSEMOVE, 0, somewhere(random() % 2 ? tabs : bar));
-    } else if (kind < 60) {
+    } else if (kind < 75) {
       const LPARAM at = somewhere(tabs);
       ::PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
       ::PostMessageW(tabs, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(LOWORD(at) + random() % 200 - 100, HIWORD(at)));
       ::PostMessageW(tabs, WM_LBUTTONUP, 0, at);
-    } else if (kind < 70) {
+    } else if (kind < 82) {
       if (some) FrameOf(some).ChangeWindowState(static_cast<TvnWindowState>(random() % 3));
-    } else if (kind < 78) {
+    } else if (kind < 90) {
       Main->Next();
-    } else if (kind < 86) {
-      if (n < 8) Main->NewNote();
     } else if (kind < 94) {
+      if (n < 8) Main->NewNote();
+    } else if (kind < 98) {
       if (some) some->Close();
-    } else if (kind < 97) {
+    } else if (kind < 99) {
       Main->SetWidth(500 + static_cast<int>(random() % 300));
     } else {
       // A menu from the bar, closed again at once.
