@@ -3,6 +3,7 @@
 #include "framework/Stream.h"
 #include "skin/data/vnIniFile.h"
 #include "skin/data/vnSkinDataControls.h"
+#include "skin/data/vnSkinDataScale.h"
 #include "skin/data/vnSkinDataContainer.h"
 #include "skin/data/vnSkinDataResStr.h"
 #include "skin/data/vnSkinDataStoredSkin.h"
@@ -133,7 +134,17 @@ int TvnSkinData::IndexOfControl(std::string_view name) const {
   return -1;
 }
 
+TvnSkinData& TvnSkinData::AtDpi(int dpi) {
+  dpi = ClampSkinDpi(dpi);
+  if (dpi == kSkinDesignDpi || SkinEmpty) return *this;
+  for (auto& [scaledDpi, copy] : FScaledCopies)
+    if (scaledDpi == dpi) return *copy;
+  FScaledCopies.emplace_back(dpi, ScaledSkinData(*this, dpi));
+  return *FScaledCopies.back().second;
+}
+
 void TvnSkinData::ClearLists() {
+  FScaledCopies.clear();
   ObjectDescriptions.clear();
   ControlDescriptions.clear();
   ActivePictures.clear();

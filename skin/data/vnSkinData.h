@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class TvnCompressedStoredSkin;
@@ -76,6 +77,12 @@ public:
   int IndexOfSkinObject(std::string_view name) const;
   int IndexOfControl(std::string_view name) const;
 
+  // This skin as drawn at dpi: the skin itself at the design DPI or while empty, else a copy
+  // scaled to dpi (see vnSkinDataScale.h), made at the first call for that DPI and kept until
+  // the lists are next cleared (a load or ClearAll). Whoever draws from a copy lets go of it on
+  // WM_SKINCHANGING, as of the skin itself.
+  TvnSkinData& AtDpi(int dpi);
+
   // Frees every object and control description and every active picture, empties
   // ActivePictureNames and sets the popup and hint window picture indexes to -1.
   void ClearLists();
@@ -123,6 +130,7 @@ private:
   void BeginLoad();
   void ReadContainer(TvnSkinContainer&& container, std::size_t unpackedSize);
 
+  std::vector<std::pair<int, std::unique_ptr<TvnSkinData>>> FScaledCopies;  // by DPI
   TvnCompressedStoredSkin* FCompressedStoredSkin = nullptr;  // not owned
   TvnResourceStrData* FResourceStrData = nullptr;            // not owned
   TvnSkinNoticeSender* FNoticeSender = nullptr;              // not owned

@@ -28,10 +28,10 @@ void TvnDataSkinExPanelControl::EnumKeys(const TvnKeyVisitor& key) {
   TvnDataSkinCustomControl::EnumKeys(key);
   key(RectKey("rollhskinrect", RollHSkinRect));
   key(RectKey("rollvskinrect", RollVSkinRect));
-  key(IntKey("rollleftoffset", RollLeftOffset));
-  key(IntKey("rollrightoffset", RollRightOffset));
-  key(IntKey("rolltopoffset", RollTopOffset));
-  key(IntKey("rollbottomoffset", RollBottomOffset));
+  key(LengthKey("rollleftoffset", RollLeftOffset));
+  key(LengthKey("rollrightoffset", RollRightOffset));
+  key(LengthKey("rolltopoffset", RollTopOffset));
+  key(LengthKey("rollbottomoffset", RollBottomOffset));
   key(RectKey("rollvcaptionrect", RollVCaptionRect));
   key(RectKey("rollhcaptionrect", RollHCaptionRect));
   key(RectKey("closebuttonrect", CloseButtonRect));
@@ -94,8 +94,8 @@ void TvnDataSkinGaugeControl::EnumKeys(const TvnKeyVisitor& key) {
   TvnDataSkinCustomControl::EnumKeys(key);
   key(RectKey("progressarea", ProgressArea));
   key(RectKey("progressrect", ProgressRect));
-  key(IntKey("beginoffset", BeginOffset));
-  key(IntKey("endoffset", EndOffset));
+  key(LengthKey("beginoffset", BeginOffset));
+  key(LengthKey("endoffset", EndOffset));
   key(BoolKey("vertical", Vertical));
   EnumFontKeys(key);
 }
@@ -140,11 +140,11 @@ void TvnDataSkinGridControl::EnumKeys(const TvnKeyVisitor& key) {
   key(RectKey("fixedcellrect", FixedCellRect));
   key(RectKey("selectcellrect", SelectCellRect));
   key(RectKey("focuscellrect", FocusCellRect));
-  key(IntKey("fixedcellleftoffset", FixedCellLeftOffset));
-  key(IntKey("fixedcellrightoffset", FixedCellRightOffset));
+  key(LengthKey("fixedcellleftoffset", FixedCellLeftOffset));
+  key(LengthKey("fixedcellrightoffset", FixedCellRightOffset));
   key(RectKey("fixedcelltextrect", FixedCellTextRect));
-  key(IntKey("cellleftoffset", CellLeftOffset));
-  key(IntKey("cellrightoffset", CellRightOffset));
+  key(LengthKey("cellleftoffset", CellLeftOffset));
+  key(LengthKey("cellrightoffset", CellRightOffset));
   key(RectKey("celltextrect", CellTextRect));
   key(ColorKey("linescolor", LinesColor));
   key(ColorKey("bgcolor", BGColor));
@@ -152,7 +152,7 @@ void TvnDataSkinGridControl::EnumKeys(const TvnKeyVisitor& key) {
   key(ColorKey("selectfontcolor", SelectFontColor));
   key(ColorKey("focusfontcolor", FocusFontColor));
   key(TextKey("fixedfontname", FixedFontName, "Arial"));
-  key(IntKey("fixedfontheight", FixedFontHeight, 14));
+  key(LengthKey("fixedfontheight", FixedFontHeight, 14));
   key(FontStyleKey("fixedfontstyle", FixedFontStyle));
   key(ColorKey("fixedfontcolor", FixedFontColor));
 }
@@ -166,8 +166,8 @@ void TvnDataSkinTabControl::EnumKeys(const TvnKeyVisitor& key) {
   key(RectKey("clientrect", ClientRect));
   key(IntKey("bgpictureindex", BGPictureIndex, -1));
   EnumCornerKeys(key);
-  key(IntKey("tableftoffset", TabLeftOffset));
-  key(IntKey("tabrightoffset", TabRightOffset));
+  key(LengthKey("tableftoffset", TabLeftOffset));
+  key(LengthKey("tabrightoffset", TabRightOffset));
   key(RectKey("tabsbgrect", TabsBGRect));
   EnumFontKeys(key);
   key(ColorKey("activefontcolor", ActiveFontColor));
@@ -217,15 +217,15 @@ void TvnDataSkinListBox::EnumKeys(const TvnKeyVisitor& key) {
   key(RectKey("itemrect", ItemRect));
   key(RectKey("activeitemrect", ActiveItemRect));
   key(RectKey("focusitemrect", FocusItemRect));
-  key(IntKey("itemleftoffset", ItemLeftOffset));
-  key(IntKey("itemrightoffset", ItemRightOffset));
+  key(LengthKey("itemleftoffset", ItemLeftOffset));
+  key(LengthKey("itemrightoffset", ItemRightOffset));
   key(RectKey("itemtextrect", ItemTextRect));
   EnumFontKeys(key);
   key(ColorKey("activefontcolor", ActiveFontColor));
   key(ColorKey("focusfontcolor", FocusFontColor));
   key(RectKey("captionrect", CaptionRect));
   key(TextKey("captionfontname", CaptionFontName, "Arial"));
-  key(IntKey("captionfontheight", CaptionFontHeight, 14));
+  key(LengthKey("captionfontheight", CaptionFontHeight, 14));
   key(FontStyleKey("captionfontstyle", CaptionFontStyle));
   key(ColorKey("captionfontcolor", CaptionFontColor));
   key(RectKey("upbuttonrect", UpButtonRect));
@@ -253,8 +253,8 @@ void TvnDataSkinComboBox::EnumKeys(const TvnKeyVisitor& key) {
   TvnDataSkinCustomControl::EnumKeys(key);
   key(RectKey("itemrect", ItemRect));
   key(RectKey("focusitemrect", FocusItemRect));
-  key(IntKey("itemleftoffset", ItemLeftOffset));
-  key(IntKey("itemrightoffset", ItemRightOffset));
+  key(LengthKey("itemleftoffset", ItemLeftOffset));
+  key(LengthKey("itemrightoffset", ItemRightOffset));
   key(RectKey("itemtextrect", ItemTextRect));
   EnumFontKeys(key);
   key(ColorKey("focusfontcolor", FocusFontColor));
@@ -277,8 +277,8 @@ void TvnDataSkinScrollBarControl::EnumKeys(const TvnKeyVisitor& key) {
   key(RectKey("thumbrect", ThumbRect));
   key(RectKey("activethumbrect", ActiveThumbRect));
   key(RectKey("downthumbrect", DownThumbRect));
-  key(IntKey("thumboffset1", ThumbOffset1));
-  key(IntKey("thumboffset2", ThumbOffset2));
+  key(LengthKey("thumboffset1", ThumbOffset1));
+  key(LengthKey("thumboffset2", ThumbOffset2));
   key(RectKey("glyphrect", GlyphRect));
   key(RectKey("activeglyphrect", ActiveGlyphRect));
   key(RectKey("downglyphrect", DownGlyphRect));
@@ -322,7 +322,7 @@ void TvnDataSkinSlider::EnumKeys(const TvnKeyVisitor& key) {
   key(RectKey("hthumbrect", HThumbRect));
   key(RectKey("vrulerrect", VRulerRect));
   key(RectKey("vthumbrect", VThumbRect));
-  key(IntKey("edgesize", EdgeSize));
+  key(LengthKey("edgesize", EdgeSize));
   key(ColorKey("pointscolor", PointsColor));
 }
 

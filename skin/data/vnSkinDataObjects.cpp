@@ -5,7 +5,7 @@
 
 void TvnSkinFontFields::EnumFontKeys(const TvnKeyVisitor& key) {
   key(TextKey("fontname", FontName, "Arial"));
-  key(IntKey("fontheight", FontHeight, 14));
+  key(LengthKey("fontheight", FontHeight, 14));
   key(FontStyleKey("fontstyle", FontStyle));
   key(ColorKey("fontcolor", FontColor));
 }
@@ -89,11 +89,11 @@ void TvnDataSkinAnimate::LoadFromIni(const TvnIniFile& ini) {
 
 void TvnDataSkinMenuItem::EnumKeys(const TvnKeyVisitor& key) {
   TvnDataSkinObject::EnumKeys(key);
-  key(IntKey("itemleftoffset", ItemLeftOffset));
-  key(IntKey("itemrightoffset", ItemRightOffset));
+  key(LengthKey("itemleftoffset", ItemLeftOffset));
+  key(LengthKey("itemrightoffset", ItemRightOffset));
   key(RectKey("dividerrect", DividerRect));
-  key(IntKey("dividerleftoffset", DividerLeftOffset));
-  key(IntKey("dividerrightoffset", DividerRightOffset));
+  key(LengthKey("dividerleftoffset", DividerLeftOffset));
+  key(LengthKey("dividerrightoffset", DividerRightOffset));
   key(RectKey("textrect", TextRect));
   EnumFontKeys(key);
   key(ColorKey("activefontcolor", ActiveFontColor));
@@ -102,8 +102,8 @@ void TvnDataSkinMenuItem::EnumKeys(const TvnKeyVisitor& key) {
 
 void TvnDataSkinMainMenuItem::EnumKeys(const TvnKeyVisitor& key) {
   TvnDataSkinObject::EnumKeys(key);
-  key(IntKey("itemleftoffset", ItemLeftOffset));
-  key(IntKey("itemrightoffset", ItemRightOffset));
+  key(LengthKey("itemleftoffset", ItemLeftOffset));
+  key(LengthKey("itemrightoffset", ItemRightOffset));
   key(RectKey("downrect", DownRect));
   key(RectKey("textrect", TextRect));
   EnumFontKeys(key);
@@ -124,8 +124,8 @@ void TvnDataSkinCaption::EnumKeys(const TvnKeyVisitor& key) {
   key(RectKey("framerect", FrameRect));
   key(RectKey("activeframerect", ActiveFrameRect));
   key(RectKey("frametextrect", FrameTextRect));
-  key(IntKey("frameleftoffset", FrameLeftOffset));
-  key(IntKey("framerightoffset", FrameRightOffset));
+  key(LengthKey("frameleftoffset", FrameLeftOffset));
+  key(LengthKey("framerightoffset", FrameRightOffset));
 }
 
 void TvnDataSkinPopupWindow::EnumKeys(const TvnKeyVisitor& key) {

@@ -36,10 +36,10 @@ void TvnSkinFormInfo::EnumKeys(const TvnKeyVisitor& key) {
   key(PointKey("hittestrightbottompoint", HitTestRightBottomPoint));
   key(RectKey("buttonsrect", ButtonsRect));
   key(RectKey("captionrect", CaptionRect));
-  key(IntKey("buttonsoffset", ButtonsOffset, 0));
+  key(LengthKey("buttonsoffset", ButtonsOffset, 0));
   key(BoolKey("buttonsinleft", ButtonsInLeft));
   key(BoolKey("mainmenupopupup", MainMenuPopupUp));
-  key(IntKey("borderwidth", BorderWidth, 0));
+  key(LengthKey("borderwidth", BorderWidth, 0));
   key(BoolKey("autorenderinginactiveimage", AutoRenderingInActiveImage));
   key(InActiveEffectKey("inactiveeffect", InActiveEffect, ieBrightness));
 }

@@ -28,6 +28,7 @@ void ReadKey(const TvnIniSection* section, std::string_view sectionName, const T
   }
   switch (key.Kind) {
     case TvnValueKind::Integer:
+    case TvnValueKind::Length:
     case TvnValueKind::Color:
       FieldOf<int>(key) = ParseIntValue(*value).value_or(key.Default);
       break;
@@ -67,6 +68,7 @@ void ReadKey(const TvnIniSection* section, std::string_view sectionName, const T
 void SetKeyDefault(const TvnKeyRef& key) {
   switch (key.Kind) {
     case TvnValueKind::Integer:
+    case TvnValueKind::Length:
     case TvnValueKind::Color:
       FieldOf<int>(key) = key.Default;
       break;
@@ -107,6 +109,7 @@ void SetKeyDefault(const TvnKeyRef& key) {
 void WriteKey(TvnIniFile& ini, std::string_view section, const TvnKeyRef& key) {
   switch (key.Kind) {
     case TvnValueKind::Integer:
+    case TvnValueKind::Length:
     case TvnValueKind::Color:
       WriteIntValue(ini, section, key.Key, FieldOf<int>(key));
       break;
@@ -148,6 +151,7 @@ void WriteKeyJson(TvnJsonWriter& json, const TvnKeyRef& key) {
   json.Key(LowerAscii(key.Key));
   switch (key.Kind) {
     case TvnValueKind::Integer:
+    case TvnValueKind::Length:
     case TvnValueKind::Color:
       json.Int(FieldOf<int>(key));
       break;

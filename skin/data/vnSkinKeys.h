@@ -27,6 +27,7 @@
 
 enum class TvnValueKind : std::uint8_t {
   Integer,         // int, decimal or hexadecimal
+  Length,          // int in pixels, read and written as Integer; multiplied with a skin's scale
   Color,           // TColor, the platform's 0x00BBGGRR value
   Text,            // std::string, as is
   Name,            // std::string naming another description
@@ -93,6 +94,10 @@ class TvnKeyVisitor {
 
 inline TvnKeyRef IntKey(TvnKeyName key, int& field, int defaultValue = 0) {
   return {key, TvnValueKind::Integer, &field, defaultValue};
+}
+// A distance in pixels (an offset, a width, a font height): scaled with the skin's pictures.
+inline TvnKeyRef LengthKey(TvnKeyName key, int& field, int defaultValue = 0) {
+  return {key, TvnValueKind::Length, &field, defaultValue};
 }
 inline TvnKeyRef ColorKey(TvnKeyName key, TColor& field, TColor defaultValue = 0) {
   return {key, TvnValueKind::Color, &field, defaultValue};

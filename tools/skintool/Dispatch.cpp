@@ -21,9 +21,9 @@ const TVerb Verbs[] = {
     {"unpack", "skintool unpack SKIN -o DIR [--raw | --component NAME]", RunUnpack},
     {"inspect", "skintool inspect SKIN --json [--raw | --component NAME]", RunInspect},
     {"embed", "skintool embed SKIN_INI --form FILE", RunEmbed},
-    {"render", "skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp [--raw | --component NAME] | "
-               "skintool render SKIN --part popup --items item,-,... [--hot N] -o OUT.bmp [--raw | --component NAME]", RunRender},
-    {"region", "skintool region SKIN --size WxH [--part frame|popup|hint] [--raw | --component NAME]", RunRegion},
+    {"render", "skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] [--scale F] -o OUT.bmp [--raw | --component NAME] | "
+               "skintool render SKIN --part popup --items item,-,... [--hot N] [--scale F] -o OUT.bmp [--raw | --component NAME]", RunRender},
+    {"region", "skintool region SKIN --size WxH [--part frame|popup|hint] [--scale F] [--raw | --component NAME]", RunRegion},
 };
 
 std::string VerbList() {

@@ -4,6 +4,7 @@
 
 #include "framework/Bmp.h"
 #include "skin/data/vnSkinDataObjects.h"
+#include "skin/data/vnSkinDataScale.h"
 
 namespace {
 
@@ -20,6 +21,33 @@ const TPixelBitmap* ActivePicture(const TvnSkinData& data, int index) {
 }
 
 }  // namespace
+
+TvnSkinData& ScaledSkin(const TArgs& args, const TLoadedSkin& skin) {
+  const std::string* text = args.Value("--scale");
+  if (!text) return *skin.Data;
+  // The factor as a whole part and up to six decimals, worked out in integers so that "1.5"
+  // is exactly 144 DPI.
+  long long whole = 0, fraction = 0, unit = 1;
+  const std::size_t dot = text->find('.');
+  const std::string wholeText = text->substr(0, dot);
+  const std::string fractionText = dot == std::string::npos ? "" : text->substr(dot + 1);
+  const auto digits = [](const std::string& t) {
+    return t.find_first_not_of("0123456789") == std::string::npos;
+  };
+  if (wholeText.empty() || wholeText.size() > 2 || !digits(wholeText) || fractionText.size() > 6 ||
+      !digits(fractionText) || (dot != std::string::npos && fractionText.empty()))
+    UsageError("--scale takes a factor such as 1.5 or 2");
+  whole = std::stoll(wholeText);
+  for (char c : fractionText) {
+    fraction = fraction * 10 + (c - '0');
+    unit *= 10;
+  }
+  const long long numerator = (whole * unit + fraction) * kSkinDesignDpi;
+  if (numerator % unit != 0) UsageError("--scale " + *text + " is no whole DPI (96 times the factor)");
+  const long long dpi = numerator / unit;
+  if (dpi < kSkinMinDpi || dpi > kSkinMaxDpi) UsageError("--scale takes a factor from 0.5 to 5");
+  return skin.Data->AtDpi(static_cast<int>(dpi));
+}
 
 TSize ParseSize(const TArgs& args) {
   const std::string* text = args.Value("--size");

@@ -17,6 +17,10 @@ struct TSize {
 // a skin error.
 TSize ParseSize(const TArgs& args);
 TSkinPart ParsePart(const TArgs& args);
+// The loaded skin at the factor of --scale (none: the skin as drawn, 1): a decimal factor whose
+// DPI, 96 times it, is a whole number from 48 to 480 ("1.5" is 144 DPI, "2" is 192); anything
+// else is a usage error. The skin is scaled as the engine scales it for a monitor's DPI.
+TvnSkinData& ScaledSkin(const TArgs& args, const TLoadedSkin& skin);
 
 // A part as the engine composes it: the picture, the geometry relative to it, the size the
 // target geometry grows from, the stretch flags and, for popup and hint, the mask picture.

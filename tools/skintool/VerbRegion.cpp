@@ -1,4 +1,4 @@
-// skintool region SKIN --size WxH [--part frame|popup|hint] [--raw | --component NAME]: prints
+// skintool region SKIN --size WxH [--part frame|popup|hint] [--scale F] [--raw | --component NAME]: prints
 // the window region the engine builds for that size, as {"size": [W, H], "rects": [[l, t, r, b],
 // ...]} or with "rects": null when the window has no region.
 #include <optional>
@@ -8,12 +8,12 @@
 #include "tools/skintool/SkinParts.h"
 
 int RunRegion(const std::vector<std::string>& args, std::ostream& out) {
-  const TArgs a = ParseArgs(args, {"--component", "--size", "--part"}, {"--raw"});
+  const TArgs a = ParseArgs(args, {"--component", "--size", "--part", "--scale"}, {"--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   const TSize size = ParseSize(a);
   const TSkinPart part = ParsePart(a);
   const TLoadedSkin skin = LoadSkin(a);
-  const TvnSkinData& data = *skin.Data;
+  const TvnSkinData& data = ScaledSkin(a, skin);
 
   std::optional<std::vector<TRect>> rects;
   if (part == TSkinPart::Frame) {

@@ -1,4 +1,4 @@
-// skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] -o OUT.bmp
+// skintool render SKIN --size WxH [--inactive] [--part frame|popup|hint] [--scale F] -o OUT.bmp
 // [--raw | --component NAME]: composes the part at the size with the engine's own composition
 // and writes a 24-bit BMP.
 // skintool render SKIN --part popup --items LIST [--hot N] -o OUT.bmp [--raw | --component
@@ -93,7 +93,7 @@ TPixelBitmap RenderPopupItems(const TvnSkinData& data, const std::string& list, 
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args, std::ostream&) {
-  const TArgs a = ParseArgs(args, {"--component", "--size", "--part", "-o", "--items", "--hot"}, {"--inactive", "--raw"});
+  const TArgs a = ParseArgs(args, {"--component", "--size", "--part", "-o", "--items", "--hot", "--scale"}, {"--inactive", "--raw"});
   if (a.Positional.size() != 1) UsageError("expected one SKIN");
   const std::string* output = a.Value("-o");
   if (!output) UsageError("-o OUT.bmp is required");
@@ -113,13 +113,13 @@ int RunRender(const std::vector<std::string>& args, std::ostream&) {
       }
     }
     const TLoadedSkin skin = LoadSkin(a);
-    WriteOutputFile(ArgPath(*output), EncodeBmp(RenderPopupItems(*skin.Data, *items, hot), 24));
+    WriteOutputFile(ArgPath(*output), EncodeBmp(RenderPopupItems(ScaledSkin(a, skin), *items, hot), 24));
     return ExitOk;
   }
   if (a.Value("--hot")) UsageError("--hot goes with --items");
   const TSize size = ParseSize(a);
   const TLoadedSkin skin = LoadSkin(a);
-  const TvnSkinData& data = *skin.Data;
+  const TvnSkinData& data = ScaledSkin(a, skin);
 
   TPixelBitmap image(size.W, size.H);  // starts black
   if (part == TSkinPart::Frame) {

@@ -66,7 +66,8 @@ std::pair<std::string, std::string> DistinctValue(const TvnKeyRef& key) {
   std::string name = LowerAscii(key.Key);
   auto json = [&](const std::string& v) { return "{\"" + name + "\":" + v + "}"; };
   switch (key.Kind) {
-    case TvnValueKind::Integer: return {"$309", json("777")};
+    case TvnValueKind::Integer:
+    case TvnValueKind::Length: return {"$309", json("777")};
     case TvnValueKind::Color: return {"4242", json("4242")};
     case TvnValueKind::Text:
     case TvnValueKind::Name: return {"zz", json("\"zz\"")};
