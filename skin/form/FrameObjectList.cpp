@@ -24,18 +24,18 @@ void TvnFrameObjectList::Clear() {
   FObjects.clear();
 }
 
+int TvnFrameObjectList::ObjectAt(TPoint p) const {
+  for (int i = 0; i < Count(); ++i) {
+    const TvnActiveSkinObject& o = *FObjects[static_cast<std::size_t>(i)];
+    if (o.ObjectEnabled && o.ObjectVisible && o.ObjectRect.Contains(p)) return i;
+  }
+  return -1;
+}
+
 void TvnFrameObjectList::TrackActiveObject(TPoint p, bool hover, bool formActive) {
   if (FObjects.empty() || !formActive) return;
   const int previous = FActive;
-  int found = -1;
-  for (int i = 0; i < Count(); ++i) {
-    const TvnActiveSkinObject& o = *FObjects[static_cast<std::size_t>(i)];
-    if (o.ObjectEnabled && o.ObjectVisible && o.ObjectRect.Contains(p)) {
-      found = i;
-      break;
-    }
-  }
-  int active = hover ? found : -1;
+  int active = hover ? ObjectAt(p) : -1;
   // While a button holds the mouse, no other object becomes the hot one.
   if (FCaptured >= 0 && active != FCaptured) active = -1;
   if (active >= Count()) active = -1;

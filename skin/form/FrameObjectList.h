@@ -56,6 +56,8 @@ public:
   void ResetIndices() { FActive = FPreviousActive = FCaptured = -1; }
   void ClearCaptured() { FCaptured = -1; }
 
+  // The object the mouse is over at p: the first enabled, visible one containing it, or -1.
+  int ObjectAt(TPoint p) const;
   // Hover tracking. Does nothing while the form is inactive or the list is empty.
   void TrackActiveObject(TPoint p, bool hover, bool formActive);
   void MouseDown(TPoint p, TvnMouseButton button, const TvnMouseCapture& capture);

@@ -504,6 +504,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
   // Every exception stops here: none may cross the window procedure.
   try {
     MenuClosingCheck(m.Msg);
+    if (SnapLayouts && SnapNonClientMouse(m)) return;
     switch (m.Msg) {
       case WM_CREATE:
         Previous(m);
@@ -623,8 +624,9 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         }
         RememberSize();
         const TPoint p = ScreenToWindowPoint(m.LParam);
-        m.Result = HitTest(p);
-        if (!FHoverRunning && m.Result == HTOBJECT_CODE) {
+        const int code = HitTest(p);
+        m.Result = SnapLayouts ? SnapHitTest(p, code) : code;
+        if (!FHoverRunning && code == HTOBJECT_CODE) {
           TrackActiveObject(p, true);
           StartTimer(kHoverTimer, 50);
         }
@@ -1482,6 +1484,7 @@ void RegisterVeneerFormClasses(TClassRegistry& registry) {
       Flag("AlwaysShowInTray", &F::AlwaysShowInTray),
       Flag("AlwaysMinimizeToTray", &F::AlwaysMinimizeToTrayValue),
       Flag("LogoBitMapTransparent", &F::LogoBitMapTransparent),
+      Flag("SnapLayouts", &F::SnapLayouts),
       ValueProperty<F>("UseSkinFontInMenu", [](F& c, const TDescValue& v) { c.SetUseSkinFontInMenu(v.AsBoolean()); }),
       Flag("MaximizeOnFullScreen", &F::MaximizeOnFullScreen),
       ValueProperty<F>("AlphaBlend", [](F& c, const TDescValue& v) { c.SetAlphaBlend(v.AsBoolean()); }),

@@ -102,6 +102,9 @@ public:
   bool UseDefaultObjectHint = true;
   bool AlphaBlendAnimation = false;
   bool LogoBitMapTransparent = false;
+  // The maximize (or restore) button answers the hit test as the platform's own maximize
+  // button, so the platform's snap flyout can open over it (VeneerFormSnap_win.cpp).
+  bool SnapLayouts = false;
 
   // ---- settings of the skinned popup menus, handed to the engine as one whole ----
   const TvnMenuSettings& MenuSettings() const { return FMenuSettings; }
@@ -244,6 +247,10 @@ private:
   void FormWndProc(TMessage& m);
   void Previous(TMessage& m) { FOldWindowProc(m); }
   void RouteNonClientMouse(const TMessage& m);
+  // With SnapLayouts: the hit code for p (HTMAXBUTTON over the maximize button, else code), and
+  // the non-client mouse messages of that button; true when the message was handled.
+  int SnapHitTest(TPoint p, int code) const;
+  bool SnapNonClientMouse(TMessage& m);
   HWND Window() const { return FForm->HandleIfAllocated(); }
   void TakeOverFrameStyle();
   TPoint ScreenToWindowPoint(LPARAM lParam) const;
