@@ -15,6 +15,7 @@
 #include "skin/data/vnSkinData.h"
 #include "skin/form/AlphaFade.h"
 #include "skin/form/FramePaint.h"
+#include "skin/form/HighContrast_win.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
 #include "skin/form/vnSkinMainMenuBar_win.h"
@@ -505,6 +506,8 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
   try {
     MenuClosingCheck(m.Msg);
     if (SnapLayouts && SnapNonClientMouse(m)) return;
+    // High contrast switched: the skin steps back, or comes back.
+    if (HighContrastMayHaveChanged(m.Msg, m.WParam) && HighContrastOn() != FHighContrast) ApplySkin();
     switch (m.Msg) {
       case WM_CREATE:
         Previous(m);
@@ -920,7 +923,9 @@ int TvnVeneerForm::HitTest(TPoint p) {
 void TvnVeneerForm::ApplySkin() {
   FPaintCache.Clear();  // the kept frame belongs to the skin this replaces
   FObjects.ResetIndices();
-  FSkinSupport = FSkinData != nullptr && !FSkinData->SkinEmpty;
+  // A user who asked for high contrast gets the plain look in the system colours.
+  FHighContrast = HighContrastOn();
+  FSkinSupport = FSkinData != nullptr && !FSkinData->SkinEmpty && !FHighContrast;
   if (FSkinSupport) {
     FFrameSkin = FrameSkinOf(*FSkinData);
     BuildSkinObjects(FObjects, *this, FSkinData->ObjectDescriptions, ObjectPicturesOf(*FSkinData));

@@ -189,7 +189,10 @@ public:
   void SetMenuEngine(TvnPopupMenuEngine* engine) { FMenuEngine = engine; }
   // The component's own engine, with the menu settings handed on.
   TvnSkinMenu* SkinMenuEngine() override;
-  TvnSkinData* HostMenusSkinData() const override { return FMenusSkinData ? FMenusSkinData : FSkinData; }
+  // None while high contrast is on: the frame's menus take their plain look with the frame.
+  TvnSkinData* HostMenusSkinData() const override {
+    return FHighContrast ? nullptr : FMenusSkinData ? FMenusSkinData : FSkinData;
+  }
   // Shows the system menu at a screen point (a right click on the caption).
   void ShowSystemMenu(int x, int y);
   // Where Alt+Space opens the system menu: the window's left edge, just under the caption.
@@ -308,7 +311,7 @@ private:
   static LRESULT CALLBACK MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   TvnSystemMenuSetup MenuSetup() const;
   void ReleaseTrayIcon();
-  const TvnSkinData* MenusSkin() const { return FMenusSkinData ? FMenusSkinData : FSkinData; }
+  const TvnSkinData* MenusSkin() const { return HostMenusSkinData(); }
   // The menus' half of the message table (VeneerFormMenus_win.cpp).
   void MenuClosingCheck(UINT msg);
   void KeyMenuCommand(LPARAM lParam);
@@ -340,6 +343,7 @@ private:
 
   TvnFrameObjectList FObjects;
   bool FSkinSupport = false;
+  bool FHighContrast = false;  // the system's high contrast was on at the last ApplySkin
   TvnFrameSkin FFrameSkin;
   TvnFrameGeometry FGeometry;
   TvnFramePaintCache FPaintCache;  // the frame's strips between paints
