@@ -90,6 +90,10 @@ struct TFrameFixture : ::testing::Test {
       if (m.Msg == WM_NCRBUTTONDOWN) ReachedPlatform.push_back("right press " + std::to_string(m.WParam));
       if (m.Msg == WM_CONTEXTMENU) ReachedPlatform.push_back("context menu");
       if (m.Msg == 0x0313) ReachedPlatform.push_back("taskbar menu");
+      // The platform would draw or act on a native maximize button of its own.
+      if ((m.Msg == WM_NCLBUTTONDOWN || m.Msg == WM_NCLBUTTONDBLCLK || m.Msg == WM_NCLBUTTONUP) &&
+          m.WParam == HTMAXBUTTON)
+        ReachedPlatform.push_back("maximize button " + std::to_string(m.Msg));
       platform(m);
     });
     Frame = TComponent::Create<TvnVeneerForm>(Form.get());
