@@ -42,6 +42,8 @@ TGalleryForm::TGalleryForm(TComponent* owner, const std::filesystem::path& skinF
                          TvnBorderIcon::biRollUp, TvnBorderIcon::biMinimizeToTray});
   Frame->MinWidth = 320;
   Frame->MinHeight = 200;
+  // Where the platform offers snap layouts, they open over the maximize button.
+  Frame->SnapLayouts = true;
   // Menus longer than this scroll inside their window (the long list does).
   Frame->SetMaxMenuItemsInWindow(16);
 
