@@ -62,7 +62,10 @@ TPixelBitmap RegionPixels(HWND window, int w, int h) {
   return covered;
 }
 
-TEST_F(TFrameFixture, HighContrastGivesThePlainLookInSystemColoursAndTheSkinBack) {
+// The frame fixture under a name of this file's own (its class is another in every file).
+struct TContrastFixture : TFrameFixture {};
+
+TEST_F(TContrastFixture, HighContrastGivesThePlainLookInSystemColoursAndTheSkinBack) {
   TContrastSwitch contrast;
   Make(TFormBorderStyle::bsSingle, true);
   ::SetCursorPos(1270, 1010);  // nothing on the frame is hot
@@ -118,7 +121,7 @@ TEST_F(TFrameFixture, HighContrastGivesThePlainLookInSystemColoursAndTheSkinBack
   }
 }
 
-TEST_F(TFrameFixture, AWindowMadeWhileHighContrastIsOnStartsPlain) {
+TEST_F(TContrastFixture, AWindowMadeWhileHighContrastIsOnStartsPlain) {
   TContrastSwitch contrast;
   g_contrast = true;
   Make(TFormBorderStyle::bsSingle, true);
