@@ -505,6 +505,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
   // Every exception stops here: none may cross the window procedure.
   try {
     MenuClosingCheck(m.Msg);
+    if (FAccessibility.Message(m)) return;  // assistive tools asking about the frame
     if (SnapLayouts && SnapNonClientMouse(m)) return;
     // High contrast switched: the skin steps back, or comes back.
     if (HighContrastMayHaveChanged(m.Msg, m.WParam) && HighContrastOn() != FHighContrast) ApplySkin();

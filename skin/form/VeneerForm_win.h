@@ -8,6 +8,7 @@
 // hands typed values to that core.
 #include "framework/Forms_win.h"
 #include "framework/Menus.h"
+#include "skin/form/FrameAccessible_win.h"
 #include "skin/form/FrameMenus.h"
 #include "skin/form/FrameObjectList.h"
 #include "skin/form/FramePaint.h"
@@ -401,6 +402,8 @@ private:
   bool FEscapeToMenuBar = false;  // an Esc is closing the bar's menu: the bar keeps the keyboard
   // The application-wide filter that offers the window's keys to RouteShortCut, while a bar is set.
   std::shared_ptr<struct TvnShortCutFilterState> FShortCutFilter;
+  // What assistive tools are told of the frame; last, so its objects are cut off first.
+  TvnFrameAccessibility FAccessibility{*this};
 };
 
 // Makes TvnVeneerForm known to window descriptions with its published properties.
