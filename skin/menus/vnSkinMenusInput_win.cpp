@@ -15,6 +15,7 @@ void TvnSkinPopupWindow::WndProc(TMessage& m) {
     TDepth() { ++gPopupMessageDepth; }
     ~TDepth() { --gPopupMessageDepth; }
   } depth;
+  if (FAccessibility.Message(m)) return;  // assistive tools asking about the menu
   switch (m.Msg) {
     case WM_MOUSEACTIVATE:
       m.Result = MA_NOACTIVATE;  // the form keeps the focus and hands over the keys

@@ -23,6 +23,7 @@
 #include "framework/Graphics.h"
 #include "framework/Menus.h"
 #include "skin/form/FrameMenus.h"
+#include "skin/menus/vnSkinMenusAccessible_win.h"
 #include "skin/menus/vnSkinMenusGeometry.h"
 
 class TImageList;
@@ -152,6 +153,7 @@ private:
   void ScrollTick();
   bool FShown = false;
   bool FPaintedOnErase = false;
+  TvnPopupAccessibility FAccessibility{*this};  // what assistive tools are told of the menu
 };
 
 class TvnSkinMenu : public TComponent, public TvnPopupMenuEngine {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "MenuSkinLoad.h"
+#include "tests/support/AccessibleReading_win.h"
 #include "tests/support/WindowTesting_win.h"
 #include "framework/Application_win.h"
 #include "framework/Bmp.h"
@@ -438,6 +439,61 @@ TEST_F(MenuFixture, AccessibilityEventsForPopupsAndHotItems) {
       {EVENT_OBJECT_FOCUS, 1}, {EVENT_SYSTEM_MENUPOPUPSTART, CHILDID_SELF}, {EVENT_OBJECT_FOCUS, 1},
       {EVENT_SYSTEM_MENUPOPUPEND, CHILDID_SELF}, {EVENT_SYSTEM_MENUPOPUPEND, CHILDID_SELF}};
   EXPECT_EQ(interesting, expected);
+}
+
+// A reader in another process, the way a screen reader does it, reads the open menu and
+// chooses an item.
+TEST_F(MenuFixture, AReaderInAnotherProcessReadsTheItemsAndChoosesOne) {
+  Add(Menu.Items(), "new", u"&New")->ShortCut = ShortCut('N', scCtrl);
+  Add(Menu.Items(), "wrap", u"&Wrap")->Checked = true;
+  Add(Menu.Items(), "print", u"&Print")->Enabled = false;
+  Add(Menu.Items(), "sep", u"-");
+  Add(*Add(Menu.Items(), "recent", u"&Recent && old"), "one", u"&One");
+  Open();
+  ASSERT_EQ(Engine->PopupWindowCount(), 1);
+  HWND w = Window(0).HandleIfAllocated();
+  RECT at;
+  ::GetWindowRect(w, &at);
+  std::vector<std::string> locations;
+  for (int i = 0; i < Window(0).ItemCount(); ++i) {
+    const TRect r = Window(0).Item(i).ItemRect();
+    locations.push_back(Location({at.left + r.Left, at.top + r.Top, at.left + r.Right, at.top + r.Bottom}));
+  }
+  SaveShot(ScreenShot(at), "access-menu.bmp");  // for a look at the state the reader sees
+  const TAccessibleReading r = ReadFromOutside(w, "client", L"Wrap");
+  ASSERT_TRUE(r.Finished);
+  ASSERT_EQ(r.Get, "00000000");
+  ASSERT_FALSE(r.Rows.empty());
+  EXPECT_EQ(r.Rows[0].Role, std::to_string(ROLE_SYSTEM_MENUPOPUP));
+  EXPECT_EQ(r.Rows[0].Location, Location(at));
+  struct Case {
+    std::string Name;
+    long Role, State;
+    std::string Shortcut, Action;
+  } cases[] = {
+      {"New", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_FOCUSED, "Ctrl+N", "执行"},  // the first item is lit
+      {"Wrap", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_CHECKED, "W", "执行"},
+      {"Print", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_UNAVAILABLE, "P", ""},
+      {"", ROLE_SYSTEM_SEPARATOR, 0, "", ""},
+      {"Recent & old", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_HASPOPUP, "R", "打开"},
+  };
+  ASSERT_EQ(r.Rows.size(), std::size(cases) + 1);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const TAccessibleRow& row = r.Rows[i + 1];
+    SCOPED_TRACE(cases[i].Name);
+    EXPECT_EQ(row.Depth, 1);
+    EXPECT_EQ(row.Name, cases[i].Name);
+    EXPECT_EQ(row.Role, std::to_string(cases[i].Role));
+    EXPECT_EQ(row.State, Hex(cases[i].State));
+    EXPECT_EQ(row.Shortcut, cases[i].Shortcut);
+    EXPECT_EQ(row.Action, cases[i].Action);
+    EXPECT_EQ(row.Location, locations[i]);
+  }
+  // Choosing "Wrap" from the reader runs it as a click does: the menu closes, then the command.
+  EXPECT_EQ(r.Do, "00000000");
+  Pump(100);
+  EXPECT_FALSE(Engine->MenuVisible());
+  EXPECT_EQ(Rec.Log, (std::vector<std::string>{"host closed", "click wrap"}));
 }
 
 TEST_F(MenuFixture, ACommandThatFreesItsMenuOrTheEngineDoesNotCrash) {
