@@ -270,4 +270,42 @@ TEST_F(GallerySkinSwitch, EachCaptionButtonShowsItsHintAndTheHintGoesWhenTheMous
   }
 }
 
+// The gallery offers the platform's snap layouts over its maximize button: the button answers
+// the hit test as the platform's maximize button, and the messages the platform then sends for
+// it run the button's animation, maximize the window and restore it.
+TEST_F(GallerySkinSwitch, TheMaximizeButtonStandsInForThePlatformsOwn) {
+  const TvnSkinAnimateObject* max = nullptr;
+  for (const auto& object : Form->Frame->Objects().Objects())
+    if (object->IDName == "MaxAnimate") max = static_cast<const TvnSkinAnimateObject*>(object.get());
+  ASSERT_NE(max, nullptr);
+  RECT before{};
+  ::GetWindowRect(Window(), &before);
+  auto centre = [&] {
+    RECT w{};
+    ::GetWindowRect(Window(), &w);
+    const TRect r = max->ObjectRect;
+    return POINT{w.left + (r.Left + r.Right) / 2, w.top + (r.Top + r.Bottom) / 2};
+  };
+  auto send = [&](UINT msg) {
+    const POINT p = centre();
+    return ::SendMessageW(Window(), msg, msg == WM_NCHITTEST ? 0 : HTMAXBUTTON, MAKELPARAM(p.x, p.y));
+  };
+  EXPECT_EQ(send(WM_NCHITTEST), HTMAXBUTTON);
+  ::SetCursorPos(centre().x, centre().y);
+  send(WM_NCMOUSEMOVE);
+  EXPECT_TRUE(PumpUntil([&] { return max->CurrentFrame == max->FrameCount; }));
+  SaveShot(Shot(Window()), "gallery-snap-hot-maximize.bmp");
+  for (const TvnWindowState state : {wsMaximized, wsNormal}) {
+    send(WM_NCLBUTTONDOWN);
+    send(WM_NCLBUTTONUP);
+    EXPECT_EQ(Form->Frame->FrameState().WindowState, state);
+    ::SetCursorPos(centre().x, centre().y);
+    EXPECT_EQ(send(WM_NCHITTEST), HTMAXBUTTON);
+  }
+  RECT after{};
+  ::GetWindowRect(Window(), &after);
+  EXPECT_TRUE(::EqualRect(&before, &after));
+  ::SetCursorPos(after.right + 40, after.bottom + 40);
+}
+
 }  // namespace
