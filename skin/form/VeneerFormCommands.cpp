@@ -51,16 +51,6 @@ int MaxTrackHeight(const TvnSizeLimits& limits, const TvnMonitorAreas& areas) {
   return limits.MaxHeight != 0 && limits.MaxHeight < h ? limits.MaxHeight : h;
 }
 
-TRect MaximizedBounds(const TvnMonitorAreas& areas, bool fullScreen) {
-  if (fullScreen) return areas.Monitor;
-  TRect target = areas.WorkArea;
-  const bool workIsMonitor = target.Width() == areas.Monitor.Width() &&
-                             target.Height() == areas.Monitor.Height();
-  if (workIsMonitor && areas.Monitor == Rect(0, 0, areas.ScreenWidth, areas.ScreenHeight))
-    target = Rect(target.Left + 1, target.Top + 1, target.Right - 1, target.Bottom - 1);
-  return target;
-}
-
 TPoint MinimizedPosition(const TRect& area, int w, int h,
                          const std::function<bool(TPoint)>& slotTaken) {
   TPoint p{area.Left, area.Bottom - h};

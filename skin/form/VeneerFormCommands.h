@@ -5,6 +5,7 @@
 // applies the results to its window; nothing here needs one.
 #include "framework/Geometry.h"
 #include "skin/data/vnSkinTypes.h"
+#include "skin/form/MonitorLayout.h"
 
 #include <cstdint>
 #include <functional>
@@ -46,14 +47,6 @@ inline constexpr TvnBorderIcons kDefaultBorderIcons{
 // The icon that allows a command, or nothing for commands no icon governs (close, custom).
 std::optional<TvnBorderIcon> GoverningIcon(TvnSkinCommand command);
 
-// The work area and the whole area of the window's monitor, and the primary screen's size.
-struct TvnMonitorAreas {
-  TRect WorkArea;
-  TRect Monitor;
-  int ScreenWidth = 0;
-  int ScreenHeight = 0;
-};
-
 // Everything the size limits depend on besides the window's state.
 struct TvnSizeLimits {
   bool SkinSupport = false;
@@ -68,13 +61,9 @@ struct TvnSizeLimits {
 int MinTrackWidth(const TvnSizeLimits& limits, bool minimized);
 // The frame height alone (the rolled-up height) unless MinHeight asks for more.
 int MinTrackHeight(const TvnSizeLimits& limits, bool rolledUp, bool minimized);
+// The areas are those of the window's own monitor.
 int MaxTrackWidth(const TvnSizeLimits& limits, const TvnMonitorAreas& areas);
 int MaxTrackHeight(const TvnSizeLimits& limits, const TvnMonitorAreas& areas);
-
-// Where a maximized window goes: the monitor's work area, one pixel inside every edge when that
-// work area is the whole primary screen (so an auto-hidden taskbar can still be reached), or
-// the whole monitor with fullScreen.
-TRect MaximizedBounds(const TvnMonitorAreas& areas, bool fullScreen);
 
 // Top-left corner of a minimized secondary window: the first free slot along the bottom of
 // area, from the left, rows wrapping upward; when the area is full, back to the first slot.

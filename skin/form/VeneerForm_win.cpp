@@ -16,6 +16,7 @@
 #include "skin/form/AlphaFade.h"
 #include "skin/form/FramePaint.h"
 #include "skin/form/HighContrast_win.h"
+#include "skin/form/MonitorLayout_win.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
 #include "skin/form/vnSkinMainMenuBar_win.h"
@@ -399,24 +400,20 @@ int TvnVeneerForm::MinTrackHeight() const {
 int TvnVeneerForm::MaxTrackWidth() const { return ::MaxTrackWidth(SizeLimits(), MonitorAreas()); }
 int TvnVeneerForm::MaxTrackHeight() const { return ::MaxTrackHeight(SizeLimits(), MonitorAreas()); }
 
-TvnMonitorAreas TvnVeneerForm::MonitorAreas() const {
-  TvnMonitorAreas a;
-  a.ScreenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-  a.ScreenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  HMONITOR monitor = ::MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST);
-  if (monitor && ::GetMonitorInfoW(monitor, &info)) {
-    a.WorkArea = Rect(info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom);
-    a.Monitor = Rect(info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
-                     info.rcMonitor.bottom);
-  } else {
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    a.WorkArea = Rect(work.left, work.top, work.right, work.bottom);
-    a.Monitor = Rect(0, 0, a.ScreenWidth, a.ScreenHeight);
-  }
-  return a;
+TvnMonitorAreas TvnVeneerForm::MonitorAreas() const { return WindowMonitorAreas(Window()); }
+
+void TvnVeneerForm::AnswerSizeQuery(MINMAXINFO& info) const {
+  const TvnMonitorAreas monitor = MonitorAreas();
+  const TvnSizeLimits limits = SizeLimits();
+  info.ptMinTrackSize = {MinTrackWidth(), MinTrackHeight()};
+  info.ptMaxTrackSize = {::MaxTrackWidth(limits, monitor), ::MaxTrackHeight(limits, monitor)};
+  // A child is maximized into its parent's client window, which places it itself.
+  if (MdiChild()) return;
+  // Maximized by the platform (not by the frame's own commands), the window lands where the
+  // frame would put it, on its own monitor.
+  const TvnMaximizedPlacement max = MaximizedPlacement(monitor, MaximizeOnFullScreen);
+  info.ptMaxPosition = {max.Position.X, max.Position.Y};
+  info.ptMaxSize = {max.Size.X, max.Size.Y};
 }
 
 TPoint TvnVeneerForm::ClientToWindowPoint(LPARAM lParam) const {
@@ -610,12 +607,9 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         return;
       case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
-        info->ptMinTrackSize = {MinTrackWidth(), MinTrackHeight()};
-        info->ptMaxTrackSize = {MaxTrackWidth(), MaxTrackHeight()};
+        AnswerSizeQuery(*info);
         Previous(m);
-        // The previous procedure must not undo the limits.
-        info->ptMinTrackSize = {MinTrackWidth(), MinTrackHeight()};
-        info->ptMaxTrackSize = {MaxTrackWidth(), MaxTrackHeight()};
+        AnswerSizeQuery(*info);  // the previous procedure must not undo the answer
         return;
       }
       case WM_NCCALCSIZE:
@@ -1353,7 +1347,8 @@ void TvnVeneerForm::Moving(RECT& proposed) {
   }
   if (!Magnetic) return;
   const int w = r.right - r.left, h = r.bottom - r.top;
-  TRect area = MonitorAreas().WorkArea;
+  // The edges of the monitor the window is being dropped on.
+  TRect area = MonitorAreasAt(Rect(proposed.left, proposed.top, proposed.left + w, proposed.top + h)).WorkArea;
   if (MdiChild()) {
     // A child snaps to the edges of its parent's client window (on the screen).
     RECT client{};

@@ -262,6 +262,8 @@ private:
   void RememberSize();
   TvnSizeLimits SizeLimits() const;
   TvnMonitorAreas MonitorAreas() const;
+  // The size limits and the maximized bounds, as the platform's size query takes them.
+  void AnswerSizeQuery(MINMAXINFO& info) const;
   TvnFrameSkin FrameSkin() const { return FFrameSkin; }
   TvnHitTestState HitState(std::vector<TRect>& captions) const;
   TRect ClientRectInWindow() const;
