@@ -167,6 +167,17 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   if (FParent) FParent->ChildBoundsChanged(this);
 }
 
+void TWinControl::ChangeScale(int multiplier, int divider) {
+  if (multiplier == divider || divider == 0) return;
+  const auto scale = [&](int v) { return ::MulDiv(v, multiplier, divider); };
+  if (!FParentFont) FFont.Height = scale(FFont.Height);
+  ApplyFont();  // with a parent's font, the parent's font as it is now
+  const TRect b = FBounds;
+  if (FParent) SetBounds(scale(b.Left), scale(b.Top), scale(b.Width()), scale(b.Height()));
+  else SetBounds(b.Left, b.Top, scale(b.Width()), scale(b.Height()));
+  for (TWinControl* child : std::vector<TWinControl*>(FControls)) child->ChangeScale(multiplier, divider);
+}
+
 void TWinControl::ChildBoundsChanged(TWinControl* child) {
   if (child->FAlign != TAlign::alNone && !FAligning) AlignControls();
 }

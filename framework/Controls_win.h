@@ -107,6 +107,11 @@ public:
   void SetFocus();
   bool CanFocus() const;
 
+  // Multiplies the bounds and the own font of this control and of every control on it by
+  // multiplier / divider (a change of DPI); windows that exist follow. A top-level window keeps
+  // its position.
+  void ChangeScale(int multiplier, int divider);
+
   // Calls the control's WindowProc directly (no window needed) and returns the result.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 

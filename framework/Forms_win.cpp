@@ -1,6 +1,7 @@
 #include "framework/Forms_win.h"
 
 #include "framework/Application_win.h"
+#include "framework/Dpi_win.h"
 #include "framework/GdiCache_win.h"
 #include "framework/Menus.h"
 
@@ -105,6 +106,24 @@ void TForm::CreateParams(TCreateParams& params) {
     if (FClientWidth >= 0) params.Width = r.right - r.left;
     if (FClientHeight >= 0) params.Height = r.bottom - r.top;
   }
+}
+
+void TForm::CreateWnd() {
+  // A form laid out for 96 DPI comes up at the DPI its window starts at.
+  ScaleForDpi(SystemDpi());
+  TWinControl::CreateWnd();
+}
+
+void TForm::ScaleForDpi(int dpi) {
+  if (dpi <= 0 || dpi == FPixelsPerInch) return;
+  const auto scale = [&](int v) { return v < 0 ? v : ::MulDiv(v, dpi, FPixelsPerInch); };
+  FClientWidth = scale(FClientWidth);
+  FClientHeight = scale(FClientHeight);
+  FDescribedClientWidth = scale(FDescribedClientWidth);
+  FDescribedClientHeight = scale(FDescribedClientHeight);
+  const int from = FPixelsPerInch;
+  FPixelsPerInch = dpi;
+  ChangeScale(dpi, from);
 }
 
 void TForm::CreateWindowHandleDone() {
@@ -398,6 +417,16 @@ void TForm::WndProc(TMessage& m) {
       DoClose();
       m.Result = 0;
       return;
+    case WM_DPICHANGED: {
+      // Moved to a monitor with another DPI: everything scales, and the window takes the
+      // rectangle the platform suggests for the new DPI.
+      ScaleForDpi(LOWORD(m.WParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(m.LParam);
+      if (suggested != nullptr)
+        SetBounds(suggested->left, suggested->top, suggested->right - suggested->left, suggested->bottom - suggested->top);
+      m.Result = 0;
+      return;
+    }
     default:
       break;
   }

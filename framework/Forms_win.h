@@ -70,6 +70,12 @@ public:
   void SetClientWidth(int value);
   void SetClientHeight(int value);
 
+  // The DPI the form's bounds, client size and fonts are laid out for: 96 as read from a
+  // description; the system's DPI once the window is made; the new DPI after WM_DPICHANGED.
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  // Scales the form and everything on it from PixelsPerInch to dpi.
+  void ScaleForDpi(int dpi);
+
   // Shows the window (placed as Position says the first time) and focuses ActiveControl,
   // or the first control in tab order.
   void Show();
@@ -91,6 +97,7 @@ public:
 protected:
   void Notification(TComponent* component, TOperation operation) override;
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void CreateWindowHandleDone() override;
   void AlignDone() override;
 
@@ -118,6 +125,7 @@ private:
   int FDescribedClientWidth = -1;
   int FDescribedClientHeight = -1;
   bool FPlaced = false;
+  int FPixelsPerInch = 96;
   TWinControl* FActiveControl = nullptr;  // not owned
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   HWND FClientHandle = nullptr;  // a child window of ours: goes with it

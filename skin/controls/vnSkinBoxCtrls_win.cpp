@@ -125,7 +125,7 @@ void TvnSkinUpDown::PaintSkinnedLook(TvnDibSurface& bitmap) {
 
 void TvnSkinUpDown::PaintResizeButtons(TvnDibSurface& bitmap) {
   LayoutButtons();
-  TvnSkinData* skin = SkinData();
+  TvnSkinData* skin = DrawnSkin();
   const int index = skin ? skin->IndexOfControl("resizebutton") : -1;
   auto* looks = index < 0 ? nullptr
                           : dynamic_cast<TvnDataSkinButtonControl*>(skin->ControlDescriptions[static_cast<std::size_t>(index)].get());

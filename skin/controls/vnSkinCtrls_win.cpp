@@ -1,5 +1,8 @@
 #include "skin/controls/vnSkinCtrls_win.h"
 
+#include "framework/Dpi_win.h"
+#include "framework/Forms_win.h"
+
 #include "framework/GdiCache_win.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataControls.h"
@@ -52,10 +55,17 @@ void TvnSkinControl::BindSkinDescription() {
   FDescriptionIndex = (!FSkinData || FSkinData->SkinEmpty) ? -1 : FSkinData->IndexOfControl(FSkinDataName);
 }
 
+TvnSkinData* TvnSkinControl::DrawnSkin() const {
+  if (!FSkinData) return nullptr;
+  const TForm* form = const_cast<TvnSkinControl*>(this)->ParentForm();
+  return &FSkinData->AtDpi(form ? form->PixelsPerInch() : kDesignDpi);
+}
+
 TvnDataSkinControl* TvnSkinControl::Description() const {
-  if (FDescriptionIndex < 0 || !FSkinData) return nullptr;
-  if (FDescriptionIndex >= static_cast<int>(FSkinData->ControlDescriptions.size())) return nullptr;
-  return FSkinData->ControlDescriptions[static_cast<std::size_t>(FDescriptionIndex)].get();
+  TvnSkinData* skin = DrawnSkin();
+  if (FDescriptionIndex < 0 || !skin) return nullptr;
+  if (FDescriptionIndex >= static_cast<int>(skin->ControlDescriptions.size())) return nullptr;
+  return skin->ControlDescriptions[static_cast<std::size_t>(FDescriptionIndex)].get();
 }
 
 void TvnSkinControl::ApplySkinChange() {
@@ -143,8 +153,8 @@ void TvnSkinCustomControl::BindSkinDescription() {
   FSkinRect = custom->SkinRect;
   FSource = {custom->LeftTopPoint, custom->RightTopPoint, custom->LeftBottomPoint,
              custom->RightBottomPoint, custom->ClientRect};
-  FPicture = ActivePicture(*SkinData(), custom->PictureIndex);
-  FMask = ActivePicture(*SkinData(), custom->MaskPictureIndex);
+  FPicture = ActivePicture(*DrawnSkin(), custom->PictureIndex);
+  FMask = ActivePicture(*DrawnSkin(), custom->MaskPictureIndex);
   FSizingMode = vnSizingModeOf(FSkinRect, FSource);
 }
 

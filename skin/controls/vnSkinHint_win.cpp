@@ -47,14 +47,15 @@ TvnSkinHintWindow::TvnSkinHintWindow(TComponent* owner) : THintWindow(owner) {}
 
 TvnSkinHintWindow::TLook TvnSkinHintWindow::Resolve() {
   TLook look;
-  if (Application && Application->MainForm()) {
-    TForm* form = Application->MainForm();
+  TForm* form = Application ? Application->MainForm() : nullptr;
+  if (form) {
     for (int i = 0; i < form->ComponentCount() && !look.Hint; ++i)
       if (auto* hint = dynamic_cast<TvnSkinHint*>(form->Components(i)); hint && hint->Active()) look.Hint = hint;
   }
   if (!look.Hint) return look;
   const TvnSkinHint& hint = *look.Hint;
-  const TvnSkinData* skin = hint.SkinData();
+  // Drawn at the DPI of the form the hints belong to.
+  const TvnSkinData* skin = hint.SkinData() ? &hint.SkinData()->AtDpi(form->PixelsPerInch()) : nullptr;
   if (skin && !skin->SkinEmpty && skin->HintWindowInfo && skin->HintWindowInfo->WindowPictureIndex != -1) {
     // An index that names no picture counts as no skin (nothing to draw the frame from).
     if (const TPixelBitmap* picture = ActivePicture(*skin, skin->HintWindowInfo->WindowPictureIndex)) {

@@ -136,7 +136,7 @@ int TvnSkinData::IndexOfControl(std::string_view name) const {
 
 TvnSkinData& TvnSkinData::AtDpi(int dpi) {
   dpi = ClampSkinDpi(dpi);
-  if (dpi == kSkinDesignDpi || SkinEmpty) return *this;
+  if (dpi == FSkinDpi || FSkinDpi != kSkinDesignDpi || SkinEmpty) return *this;
   for (auto& [scaledDpi, copy] : FScaledCopies)
     if (scaledDpi == dpi) return *copy;
   FScaledCopies.emplace_back(dpi, ScaledSkinData(*this, dpi));

@@ -82,6 +82,9 @@ public:
   // the lists are next cleared (a load or ClearAll). Whoever draws from a copy lets go of it on
   // WM_SKINCHANGING, as of the skin itself.
   TvnSkinData& AtDpi(int dpi);
+  // The DPI this skin data is drawn for: 96, or the DPI of a scaled copy. A copy is never
+  // scaled again: AtDpi on a copy gives the copy itself.
+  int SkinDpi() const { return FSkinDpi; }
 
   // Frees every object and control description and every active picture, empties
   // ActivePictureNames and sets the popup and hint window picture indexes to -1.
@@ -130,7 +133,9 @@ private:
   void BeginLoad();
   void ReadContainer(TvnSkinContainer&& container, std::size_t unpackedSize);
 
+  friend std::unique_ptr<TvnSkinData> ScaledSkinData(const TvnSkinData& source, int dpi);
   std::vector<std::pair<int, std::unique_ptr<TvnSkinData>>> FScaledCopies;  // by DPI
+  int FSkinDpi = 96;
   TvnCompressedStoredSkin* FCompressedStoredSkin = nullptr;  // not owned
   TvnResourceStrData* FResourceStrData = nullptr;            // not owned
   TvnSkinNoticeSender* FNoticeSender = nullptr;              // not owned

@@ -131,6 +131,7 @@ std::unique_ptr<TvnSkinData> ScaledSkinData(const TvnSkinData& source, int dpi) 
   dpi = ClampSkinDpi(dpi);
   auto scaled = std::make_unique<TvnSkinData>();
   scaled->SetNoticeSender(nullptr);
+  scaled->FSkinDpi = dpi;
   CopyScaledKeys(static_cast<const TvnSkinFormInfo&>(source), static_cast<TvnSkinFormInfo&>(*scaled), dpi);
   CopyScaledKeys(*source.PopupWindowInfo, *scaled->PopupWindowInfo, dpi);
   CopyScaledKeys(*source.HintWindowInfo, *scaled->HintWindowInfo, dpi);

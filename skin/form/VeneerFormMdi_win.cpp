@@ -277,7 +277,7 @@ void TvnVeneerForm::MdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
       RECT r{};
       ::GetClientRect(Window(), &r);
       TPixelBitmap background = ComposeMdiClientBackground(
-          FSkinData, r.right, r.bottom, TvnDibPainter::Resolve(clAppWorkSpace), TvnDibPainter::Resolve(clBtnFace),
+          Skin(), r.right, r.bottom, TvnDibPainter::Resolve(clAppWorkSpace), TvnDibPainter::Resolve(clBtnFace),
           {&FLogo, LogoBitMapTransparent});
       PaintPixels(dc, 0, 0, background.View());
       result = 1;

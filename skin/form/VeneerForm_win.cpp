@@ -12,6 +12,7 @@
 #include "framework/Bmp.h"
 #include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
+#include "framework/Dpi_win.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/form/AlphaFade.h"
 #include "skin/form/FramePaint.h"
@@ -341,14 +342,26 @@ void TvnVeneerForm::SetDefInActiveCaptionFont(const TFontDesc& value) {
 
 // ---- small queries ----------------------------------------------------------------------------
 
+int TvnVeneerForm::Dpi() const { return FForm ? FForm->PixelsPerInch() : kDesignDpi; }
+
+int TvnVeneerForm::Scaled(int designLength) const { return ScaleToDpi(designLength, Dpi()); }
+
+TvnSkinData* TvnVeneerForm::Skin() const { return FSkinData ? &FSkinData->AtDpi(Dpi()) : nullptr; }
+
+TFontDesc TvnVeneerForm::ScaledFont(const TFontDesc& font) const {
+  TFontDesc scaled = font;
+  scaled.Height = Scaled(font.Height);
+  return scaled;
+}
+
 int TvnVeneerForm::DefaultCaptionHeight() const {
   const TFormBorderStyle b = FForm->BorderStyle();
-  return b == TFormBorderStyle::bsToolWindow || b == TFormBorderStyle::bsSizeToolWin ? 15 : 19;
+  return Scaled(b == TFormBorderStyle::bsToolWindow || b == TFormBorderStyle::bsSizeToolWin ? 15 : 19);
 }
 
 int TvnVeneerForm::DefaultButtonSize() const {
   const TFormBorderStyle b = FForm->BorderStyle();
-  return b == TFormBorderStyle::bsToolWindow || b == TFormBorderStyle::bsSizeToolWin ? 13 : 17;
+  return Scaled(b == TFormBorderStyle::bsToolWindow || b == TFormBorderStyle::bsSizeToolWin ? 13 : 17);
 }
 
 bool TvnVeneerForm::IsSizeable() const {
@@ -383,10 +396,10 @@ TvnSizeLimits TvnVeneerForm::SizeLimits() const {
     l.ClientRectHeight = FFrameSkin.ClientRect.Height();
   }
   l.DefaultCaptionHeight = DefaultCaptionHeight();
-  l.MinWidth = MinWidth;
-  l.MinHeight = MinHeight;
-  l.MaxWidth = MaxWidth;
-  l.MaxHeight = MaxHeight;
+  l.MinWidth = Scaled(MinWidth);
+  l.MinHeight = Scaled(MinHeight);
+  l.MaxWidth = Scaled(MaxWidth);
+  l.MaxHeight = Scaled(MaxHeight);
   l.MaximizeOnFullScreen = MaximizeOnFullScreen;
   return l;
 }
@@ -511,6 +524,13 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
         Previous(m);
         TakeOverFrameStyle();
         RememberSize();
+        // The form came up at another DPI than the skin was applied at before it had a window.
+        if (FSkinSupport && FSkinDpi != Dpi()) ApplySkin();
+        return;
+      case WM_DPICHANGED:
+        // The form scales itself and takes the suggested rectangle; the skin follows.
+        Previous(m);
+        if (FSkinData != nullptr && FSkinDpi != Dpi()) ApplySkin();
         return;
       case WM_DESTROY:
         StopAllTimers();
@@ -922,8 +942,10 @@ void TvnVeneerForm::ApplySkin() {
   FHighContrast = HighContrastOn();
   FSkinSupport = FSkinData != nullptr && !FSkinData->SkinEmpty && !FHighContrast;
   if (FSkinSupport) {
-    FFrameSkin = FrameSkinOf(*FSkinData);
-    BuildSkinObjects(FObjects, *this, FSkinData->ObjectDescriptions, ObjectPicturesOf(*FSkinData));
+    FSkinDpi = Dpi();
+    TvnSkinData& skin = *Skin();
+    FFrameSkin = FrameSkinOf(skin);
+    BuildSkinObjects(FObjects, *this, skin.ObjectDescriptions, ObjectPicturesOf(skin));
     UpdateButtonsVisibility();
   } else {
     FObjects.Clear();
@@ -961,8 +983,8 @@ void TvnVeneerForm::ApplySkin() {
   StartTimer(kHoverTimer, 50);
   if (OnChangeSkinData) OnChangeSkinData(*this);
   FChangingSkinData = false;
-  if (ClientWidth > 0) FForm->SetClientWidth(ClientWidth);
-  if (ClientHeight > 0) FForm->SetClientHeight(ClientHeight);
+  if (ClientWidth > 0) FForm->SetClientWidth(Scaled(ClientWidth));
+  if (ClientHeight > 0) FForm->SetClientHeight(Scaled(ClientHeight));
 }
 
 void TvnVeneerForm::Layout() {
@@ -981,7 +1003,8 @@ void TvnVeneerForm::UpdateFrame(bool layout, bool repaint) {
 void TvnVeneerForm::ApplyWindowRegion(bool rebuild, bool redraw) {
   HWND window = Window();
   if (!window) return;
-  const bool hasMask = FSkinData != nullptr && !FSkinData->SkinEmpty && !FSkinData->Mask.IsEmpty();
+  const TvnSkinData* skin = Skin();
+  const bool hasMask = skin != nullptr && !skin->SkinEmpty && !skin->Mask.IsEmpty();
   if (FForm->BorderStyle() == TFormBorderStyle::bsNone || !FSkinSupport || !hasMask || MaximizedMdiChild()) {
     if (FHasRegion) {
       ::SetWindowRgn(window, nullptr, redraw ? TRUE : FALSE);  // the window releases the region it held
@@ -997,7 +1020,7 @@ void TvnVeneerForm::ApplyWindowRegion(bool rebuild, bool redraw) {
   const TvnSkinPoints target = SkinPoints(FGeometry.LeftTop, FGeometry.RightTop,
                                           FGeometry.LeftBottom, FGeometry.RightBottom,
                                           FGeometry.MaskArea);
-  ComposeMaskStrips(source, target, ViewOf(FSkinData->Mask), FMaskStrips.Top, FMaskStrips.Left,
+  ComposeMaskStrips(source, target, ViewOf(Skin()->Mask), FMaskStrips.Top, FMaskStrips.Left,
                     FMaskStrips.Right, FMaskStrips.Bottom, FWidth, FHeight);
   const TRect area = FGeometry.MaskArea;
   TvnOwnedRegion region = TvnCounted<TvnOwnedRegion>(
@@ -1062,7 +1085,7 @@ void TvnVeneerForm::PaintSkinFrame() {
   look.RenderInactive = AutoRenderInactive();
   look.ShowIcon = FShowIcon;
   look.SmallIconSize = SmallIconSize();
-  const TvnFrameStrips& strips = FPaintCache.Compose(*FSkinData, FFrameSkin, FObjects, look,
+  const TvnFrameStrips& strips = FPaintCache.Compose(*Skin(), FFrameSkin, FObjects, look,
                                                      [](TPixelBitmap& strip, TPoint origin) {
                                                        return std::make_unique<TvnBitmapPainter>(strip, origin);
                                                      },
@@ -1100,7 +1123,7 @@ void TvnVeneerForm::PaintDefaultFrame() {
       }
     }
     const bool active = IsFormActive();
-    p.SetFont(DefaultCaptionTextFont(active ? FDefCaptionFont : FDefInActiveCaptionFont, FSkinData));
+    p.SetFont(DefaultCaptionTextFont(ScaledFont(active ? FDefCaptionFont : FDefInActiveCaptionFont), FSkinData));
     std::u16string text = CaptionText();
     if (!text.empty()) {
       const int available = FDefaultCaption.Right - FDefaultCaption.Left + 3;
@@ -1142,7 +1165,7 @@ void TvnVeneerForm::PaintClientBackground(HDC dc) {
   if (!window || !dc) return;
   RECT client{};
   ::GetClientRect(window, &client);
-  TPixelBitmap background = ComposeClientBackground(FSkinSupport ? FSkinData : nullptr, client.right,
+  TPixelBitmap background = ComposeClientBackground(FSkinSupport ? Skin() : nullptr, client.right,
                                                     client.bottom, TvnDibPainter::Resolve(clBtnFace),
                                                     {&FLogo, LogoBitMapTransparent});
   PaintPixels(dc, 0, 0, background.View());
@@ -1216,8 +1239,8 @@ void TvnVeneerForm::ApplyInactiveEffect(TPixelBitmap& bitmap) {
   bitmap = std::move(e).Release();
 }
 
-int TvnVeneerForm::SkinLeftTopX() const { return FSkinData ? FSkinData->LeftTopPoint.X : 0; }
-int TvnVeneerForm::SkinRightTopX() const { return FSkinData ? FSkinData->RightTopPoint.X : 0; }
+int TvnVeneerForm::SkinLeftTopX() const { return FSkinData ? Skin()->LeftTopPoint.X : 0; }
+int TvnVeneerForm::SkinRightTopX() const { return FSkinData ? Skin()->RightTopPoint.X : 0; }
 
 // ---- window commands --------------------------------------------------------------------------
 
@@ -1355,7 +1378,7 @@ void TvnVeneerForm::Moving(RECT& proposed) {
     ::GetWindowRect(::GetParent(Window()), &client);
     area = Rect(client.left, client.top, client.right, client.bottom);
   }
-  const TPoint p = SnapToEdges({proposed.left, proposed.top}, w, h, area, MagneticSize);
+  const TPoint p = SnapToEdges({proposed.left, proposed.top}, w, h, area, Scaled(MagneticSize));
   proposed = {p.X, p.Y, p.X + w, p.Y + h};
 }
 

@@ -145,6 +145,12 @@ public:
   void UpdateObjectHints();
   void ResetObjectStates() { FObjects.ResetObjectStates(); }
   void UpdateCaptionActivity(bool repaint);
+  // The DPI the frame draws at (its form's), a design length at that DPI, and the skin as
+  // drawn at it: the skin data itself at 96 DPI, its scaled copy elsewhere (null without one).
+  int Dpi() const;
+  int Scaled(int designLength) const;
+  TvnSkinData* Skin() const;
+  TFontDesc ScaledFont(const TFontDesc& font) const;
   int DefaultCaptionHeight() const;
   int DefaultButtonSize() const;
   bool IsSizeable() const;
@@ -338,6 +344,7 @@ private:
   TForm* FForm;  // the owner, not owned
   TWndMethod FOldWindowProc;
   TvnSkinData* FSkinData = nullptr;       // not owned
+  int FSkinDpi = 96;                      // the DPI the skin was last applied at
   TvnSkinData* FMenusSkinData = nullptr;  // not owned
   TvnBorderIcons FBorderIcons = kDefaultBorderIcons;
   bool FShowIcon = false;

@@ -153,7 +153,7 @@ void TvnSkinMDITabsBar::PaintDefaultLook(TvnDibSurface& bitmap) {
 
 void TvnSkinMDITabsBar::PaintSkinnedLook(TvnDibSurface& bitmap) {
   const TvnDataSkinTabControl* d = TabDescription();
-  const TBmpPicture* picture = d && SkinData() ? ActivePicture(*SkinData(), d->PictureIndex) : nullptr;
+  const TBmpPicture* picture = d && DrawnSkin() ? ActivePicture(*DrawnSkin(), d->PictureIndex) : nullptr;
   TvnDibPainter(bitmap, {0, 0}).FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()), clBtnFace);
   if (picture && !d->TabsBGRect.IsEmpty()) {
     // The background piece repeated along the bar from x = 0, cut at the bar's edges.
@@ -225,7 +225,7 @@ void TvnSkinMDITabsBar::DrawTab(TvnDibSurface& bitmap, const TvnMDITab& tab, boo
   TvnDibPainter painter(bitmap, {0, 0});
   TRect text = Rect(r.Left + 2, r.Top, r.Right - 2, r.Bottom);
   TColor colour = FDefaultFont.Color;
-  const TBmpPicture* picture = d && SkinData() ? ActivePicture(*SkinData(), d->PictureIndex) : nullptr;
+  const TBmpPicture* picture = d && DrawnSkin() ? ActivePicture(*DrawnSkin(), d->PictureIndex) : nullptr;
   if (!d) {
     painter.FillRect(r, hot ? kHotTabFill : tab.Active ? kActiveTabFill : clBtnFace);
   } else {
@@ -255,7 +255,7 @@ void TvnSkinMDITabsBar::DrawTab(TvnDibSurface& bitmap, const TvnMDITab& tab, boo
 }
 
 bool TvnSkinMDITabsBar::DrawButtonTab(TvnDibSurface& bitmap, const TvnMDITab& tab) {
-  TvnSkinData* skin = SkinData();
+  TvnSkinData* skin = DrawnSkin();
   const int index = skin ? skin->IndexOfControl("resizebutton") : -1;
   auto* looks = index < 0 ? nullptr
                           : dynamic_cast<TvnDataSkinButtonControl*>(skin->ControlDescriptions[static_cast<std::size_t>(index)].get());

@@ -59,7 +59,7 @@ TvnMenuBarObject::TvnMenuBarObject(TvnSkinMainMenuBar& bar, TvnMenuBarObjectKind
   ObjectRect = NormalRect;
   MorphEnabled = description->Morphing;
   MorphMode = description->MorphKind;
-  StatePicture = ActivePicture(bar.SkinData(), description->ActivePictureIndex);
+  StatePicture = ActivePicture(bar.DrawnSkin(), description->ActivePictureIndex);
   // Without its picture the object has no active look to show or morph to.
   if (StatePicture == nullptr) HotRect = {};
   PressedRect = HotRect;

@@ -161,7 +161,7 @@ void TvnSkinMainMenuBar::ReadDescription() {
   FCloseButtonName = d->CloseButton;
   FTrackMarkColor = d->TrackMarkColor;
   FTrackMarkActiveColor = d->TrackMarkActiveColor;
-  FPicture = ActivePicture(SkinData(), d->PictureIndex);
+  FPicture = ActivePicture(DrawnSkin(), d->PictureIndex);
 }
 
 void TvnSkinMainMenuBar::ApplySkinChange() {
@@ -244,7 +244,7 @@ void TvnSkinMainMenuBar::RebuildItems() {
     Invalidate();
     return;
   }
-  const TvnSkinData* skin = FFromSkin ? SkinData() : nullptr;
+  const TvnSkinData* skin = FFromSkin ? DrawnSkin() : nullptr;
   const auto* itemSkin = ObjectDescription<TvnDataSkinMainMenuItem>(skin, FMenuBarItemName);
   const TMenuItem* merged = nullptr;
   if (FFormComponent != nullptr && FFormComponent->MdiParent()) {
@@ -279,7 +279,7 @@ void TvnSkinMainMenuBar::Refresh() {
 
 void TvnSkinMainMenuBar::AddChildButtons() {
   if (FBarButtonCount != 0) return;
-  const TvnSkinData* skin = FFromSkin ? SkinData() : nullptr;
+  const TvnSkinData* skin = FFromSkin ? DrawnSkin() : nullptr;
   const std::string* names[kMenuBarButtonCount] = {&FSysMenuButtonName, &FCloseButtonName, &FMaxButtonName,
                                                    &FMinButtonName};
   std::vector<std::unique_ptr<TvnMenuBarObject>> buttons;

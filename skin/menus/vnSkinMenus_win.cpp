@@ -3,6 +3,8 @@
 // keys, mouse polling, scrolling and timers in vnSkinMenusInput_win.cpp.
 #include "skin/menus/vnSkinMenus_win.h"
 
+#include "skin/data/vnSkinDataScale.h"
+
 #include <algorithm>
 #include <string>
 
@@ -358,7 +360,8 @@ bool TvnSkinMenu::StartPopup(TWinControl* control, TvnSkinData* skinData) {
   FMonitorWorkRect = {work.left, work.top, work.right, work.bottom};
   GetWindowMonitorArea(FHostForm != nullptr ? FHostForm->HandleIfAllocated() : nullptr, TvnMonitorArea::Work,
                        FMonitorWorkRect);
-  FSkinData = skinData;
+  // Drawn at the DPI of the form the menu belongs to.
+  FSkinData = skinData ? &skinData->AtDpi(FHostForm ? FHostForm->PixelsPerInch() : kSkinDesignDpi) : nullptr;
   return true;
 }
 

@@ -77,6 +77,8 @@ TEST(SkinScale, ALoadedSkinScalesItsGeometryAndKeepsItsIndexesAndWords) {
   TvnSkinData& big = data.AtDpi(144);
   EXPECT_EQ(&data.AtDpi(144), &big);  // kept, not made again
   EXPECT_NE(&data.AtDpi(192), &big);
+  EXPECT_EQ(big.SkinDpi(), 144);
+  EXPECT_EQ(&big.AtDpi(192), &big);  // a copy is never scaled a second time
 
   EXPECT_FALSE(big.SkinEmpty);
   EXPECT_EQ(big.Picture.Width(), 30);   // 20 x 14 at 1.5

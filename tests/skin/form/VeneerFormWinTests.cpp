@@ -9,6 +9,7 @@
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataObjects.h"
 #include "skin/data/vnSkinDataResStr.h"
+#include "skin/data/vnSkinDataScale.h"
 #include "skin/data/vnSkinDataStoredSkin.h"
 #include "skin/data/vnSkinData_win.h"
 #include "framework/ClassRegistry.h"
@@ -771,3 +772,69 @@ TEST(FrameShowing, ThePlatformMenuBarComesOffAndTheFrameIsLaidOutForTheShownSize
 }
 
 }  // namespace
+
+// A window moved to a monitor at 144 DPI: the form takes the suggested rectangle, the frame is
+// the skin scaled by 1.5 (insets, region, hit areas, pixels), and back at 96 DPI every pixel is
+// what it was.
+TEST_F(TFrameFixture, ADpiChangeScalesTheFrameAndComingBackIsPixelIdentical) {
+  Make(TFormBorderStyle::bsSingle, true);
+  const TPixelBitmap before = Capture(Window());
+  const auto changeDpi = [&](int dpi, int width, int height) {
+    const TRect w = WindowRect();
+    RECT suggested{w.Left, w.Top, w.Left + width, w.Top + height};
+    ::SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    ::RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump(150);
+  };
+  changeDpi(144, 578, 588);
+  ASSERT_EQ(Form->PixelsPerInch(), 144);
+  const TRect w = WindowRect();
+  ASSERT_EQ(w.Width(), 578);
+  ASSERT_EQ(w.Height(), 588);
+  POINT origin{0, 0};
+  ::ClientToScreen(Window(), &origin);
+  EXPECT_EQ(origin.x - w.Left, 12);  // the client rectangle's 8, 28 at 1.5
+  EXPECT_EQ(origin.y - w.Top, 42);
+
+  // The region is the scaled mask's, and the corner left out of the mask stays out.
+  const TvnSkinData& s = Skin->AtDpi(144);
+  ASSERT_EQ(s.Mask.Width(), 287);  // 191 at 1.5, rounded up from 286.5
+  const TvnFrameGeometry g = CalcFrameGeometry(FrameSkinOf(s), 578, 588);
+  const auto expected = FrameRegionRects({s.LeftTopPoint, s.RightTopPoint, s.LeftBottomPoint, s.RightBottomPoint, s.MaskRectArea},
+                                         {g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.MaskArea},
+                                         ViewOf(s.Mask), 578, 588);
+  ASSERT_TRUE(expected.has_value());
+  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(::GetWindowRgn(Window(), region), ERROR);
+  int mismatches = 0;
+  for (int y = 0; y < 588; ++y)
+    for (int x = 0; x < 578; ++x) {
+      bool in = false;
+      for (const TRect& r : *expected) in = in || r.Contains({x, y});
+      if (in != (::PtInRegion(region, x, y) != FALSE)) ++mismatches;
+    }
+  const bool cornerIn = ::PtInRegion(region, 2, 2) != FALSE;  // the two corner pixels became three
+  const bool besideCornerIn = ::PtInRegion(region, 3, 3) != FALSE;
+  ::DeleteObject(region);
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_FALSE(cornerIn);
+  EXPECT_TRUE(besideCornerIn);
+
+  // The caption object starts at 34 at 96 DPI, so at 51 here, not one pixel before.
+  EXPECT_EQ(Hit(51, 15), HTCAPTION);
+  EXPECT_NE(Hit(50, 15), HTCAPTION);
+  EXPECT_EQ(Hit(300, 300), HTCLIENT);
+
+  // The top-left corner left of the caption is the scaled picture's, pixel for pixel.
+  const TPixelBitmap shot = Capture(Window());
+  const TPixelBitmap picture = ScaleSkinPicture(Skin->Picture, 144);
+  int differing = 0;
+  for (int y = 3; y < 42; ++y)
+    for (int x = 3; x < 51; ++x) differing += shot.GetPixel(x, y) != picture.GetPixel(x, y);
+  EXPECT_EQ(differing, 0);
+  SaveShot(shot, "frame-144dpi.bmp");
+
+  changeDpi(96, 385, 392);
+  EXPECT_EQ(Form->PixelsPerInch(), 96);
+  EXPECT_TRUE(Capture(Window()) == before);
+}
