@@ -7,6 +7,7 @@
 #include "app/Unit1_win.h"
 #include "framework/Application_win.h"
 #include "framework/Bmp.h"
+#include "framework/Dpi_win.h"
 #include "framework/Stream.h"
 #include "skin/form/SkinCaptionObject.h"
 #include "skin/form/VeneerForm_win.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -51,10 +53,28 @@ std::string Skintool(std::vector<std::string> args) {
   return out.str();
 }
 
+// The process takes each monitor's DPI as the programs do (their manifest says so), so that
+// the runs under a prefix set to 144 or 192 DPI see it. Before any window is made.
+const bool DpiAware = [] {
+  using TSetContext = BOOL(WINAPI*)(HANDLE);
+  auto set = reinterpret_cast<TSetContext>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+  // Per monitor, the second version; Wine 8 knows only the first.
+  return set != nullptr && (set(reinterpret_cast<HANDLE>(-4)) != FALSE || set(reinterpret_cast<HANDLE>(-3)) != FALSE);
+}();
+
+// skintool's --scale for a DPI: "1", "1.5", "2".
+std::string ScaleArg(int dpi) {
+  std::ostringstream s;
+  s << dpi / 96.0;
+  return s.str();
+}
+
 // What skintool renders for the embedded skin's frame at a size.
-TPixelBitmap Rendered(int w, int h, bool inactive) {
+TPixelBitmap Rendered(int w, int h, bool inactive, int dpi = 96) {
   const std::filesystem::path out = Binary / (inactive ? "skintool-quillon-inactive.bmp" : "skintool-quillon-active.bmp");
-  std::vector<std::string> args = {"render", SkinIni, "--size", std::to_string(w) + "x" + std::to_string(h), "-o", Utf8(out)};
+  std::vector<std::string> args = {"render", SkinIni, "--size", std::to_string(w) + "x" + std::to_string(h), "-o", Utf8(out),
+                                   "--scale", ScaleArg(dpi)};
   if (inactive) args.push_back("--inactive");
   Skintool(args);
   return DecodeBmp(ReadFileBytes(out));
@@ -71,8 +91,9 @@ TPixelSet CoveredPixels(const std::vector<RECT>& rects) {
 }
 
 // The window region's pixels as skintool computes it for the size.
-TPixelSet ToolRegion(int w, int h) {
-  const std::string json = Skintool({"region", SkinIni, "--size", std::to_string(w) + "x" + std::to_string(h)});
+TPixelSet ToolRegion(int w, int h, int dpi = 96) {
+  const std::string json =
+      Skintool({"region", SkinIni, "--size", std::to_string(w) + "x" + std::to_string(h), "--scale", ScaleArg(dpi)});
   std::vector<RECT> rects;
   const std::regex rect(R"(\[(-?\d+),\s*(-?\d+),\s*(-?\d+),\s*(-?\d+)\])");
   const std::string list = json.substr(json.find("\"rects\""));
@@ -206,6 +227,27 @@ TEST_F(SkinnedWindowTest, RegionIsTheOneSkintoolComputes) {
   const TPixelSet window = WindowRegion(Window());
   ASSERT_FALSE(window.empty());
   EXPECT_TRUE(window == ToolRegion(385, 392)) << "window region has " << window.size() << " pixels";
+}
+
+// At the system's DPI (96 in the ordinary run; 144 and 192 in the runs under a prefix set so):
+// the client size of the description scaled, and the region and frame pixels of the skin
+// scaled by skintool. A picture of the window is saved for a look (quillon-DPI.bmp).
+TEST_F(SkinnedWindowTest, AtTheSystemDpiTheWindowIsTheScaledSkin) {
+  (void)DpiAware;  // Wine 8 refuses both contexts but gives every process the prefix's DPI
+  const int dpi = SystemDpi();
+  EXPECT_EQ(Form->PixelsPerInch(), dpi);
+  EXPECT_EQ(Form->ClientWidth(), ScaleToDpi(370, dpi));
+  EXPECT_EQ(Form->ClientHeight(), ScaleToDpi(347, dpi));
+  const RECT r = Bounds();
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  // The client and each frame inset are rounded on their own: the whole within a pixel.
+  EXPECT_LE(std::abs(w - ScaleToDpi(385, dpi)), 1) << w;
+  EXPECT_LE(std::abs(h - ScaleToDpi(392, dpi)), 1) << h;
+  EXPECT_TRUE(WindowRegion(Window()) == ToolRegion(w, h, dpi));
+  const TPixelBitmap shot = Capture(Window());
+  WriteFileBytes(Binary / ("quillon-" + std::to_string(dpi) + ".bmp"), EncodeBmp(shot));
+  std::string first;
+  EXPECT_EQ(FrameDifferences(shot, Rendered(w, h, false, dpi), first), 0) << "first at " << first;
 }
 
 TEST_F(SkinnedWindowTest, ActiveAndInactiveFramesMatchTheRenderingAndTheCaptionColours) {
