@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MenuSkinLoad.h"
@@ -319,37 +320,46 @@ TEST_F(MenuFixture, SkinnedWindowOnScreenMatchesThePortableComposition) {
 // The skin author's tool draws a popup with items as the engine shows it: the same menu of blank
 // items (no text, image or glyph), its first item lit, pixel for pixel inside the window region.
 // (No separator: the engine measures its "-" as text, which the tool cannot.)
+// At 144 and 192 DPI (its form scaled to them) the menu is drawn from the skin scaled as the
+// tool scales it.
 TEST_F(MenuFixture, SkinnedWindowOnScreenEqualsTheToolsRender) {
   auto skin = LoadQuillonSkin();
   ASSERT_TRUE(skin);
   for (int i = 0; i < 4; ++i) Menu.Items().AddItem("", u"");
-  Open(skin.get());
-  Pump(300);  // the opening highlight has morphed to its end
-  TvnSkinPopupWindow& w = Window(0);
-  const TPixelBitmap screen = Capture(w.HandleIfAllocated());
+  for (const auto& [dpi, scale] : {std::pair{96, "1"}, {144, "1.5"}, {192, "2"}}) {
+    SCOPED_TRACE(dpi);
+    Host.ScaleForDpi(dpi);
+    Open(skin.get());
+    Pump(300);  // the opening highlight has morphed to its end
+    TvnSkinPopupWindow& w = Window(0);
+    const TPixelBitmap screen = Capture(w.HandleIfAllocated());
 
-  const std::string out = QUILLON_BINARY_DIR "/skintool-popup-items.bmp";
-  std::ostringstream said, err;
-  ASSERT_EQ(RunSkintool({"render", QUILLON_SOURCE_DIR "/skins/quillon/skin.ini", "--part", "popup", "--items",
-                         "item,item,item,item", "--hot", "0", "-o", out},
-                        said, err),
-            0)
-      << err.str();
-  const TPixelBitmap rendered = DecodeBmp(ReadFileBytes(out));
-  ASSERT_EQ(rendered.Width(), w.WindowWidth);
-  ASSERT_EQ(rendered.Height(), w.WindowHeight);
-  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-  ASSERT_NE(::GetWindowRgn(w.HandleIfAllocated(), region), ERROR);
-  int compared = 0, wrong = 0;
-  for (int y = 0; y < w.WindowHeight; ++y)
-    for (int x = 0; x < w.WindowWidth; ++x) {
-      if (!::PtInRegion(region, x, y)) continue;
-      ++compared;
-      if (screen.GetPixel(x, y) != rendered.GetPixel(x, y)) ++wrong;
-    }
-  ::DeleteObject(region);
-  EXPECT_GT(compared, w.WindowWidth * w.WindowHeight / 2);
-  EXPECT_EQ(wrong, 0) << "pixels of the window differ from skintool's render";
+    const std::string out = QUILLON_BINARY_DIR "/skintool-popup-items.bmp";
+    std::ostringstream said, err;
+    ASSERT_EQ(RunSkintool({"render", QUILLON_SOURCE_DIR "/skins/quillon/skin.ini", "--part", "popup", "--items",
+                           "item,item,item,item", "--hot", "0", "--scale", scale, "-o", out},
+                          said, err),
+              0)
+        << err.str();
+    const TPixelBitmap rendered = DecodeBmp(ReadFileBytes(out));
+    ASSERT_EQ(rendered.Width(), w.WindowWidth);
+    ASSERT_EQ(rendered.Height(), w.WindowHeight);
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(w.HandleIfAllocated(), region), ERROR);
+    int compared = 0, wrong = 0;
+    for (int y = 0; y < w.WindowHeight; ++y)
+      for (int x = 0; x < w.WindowWidth; ++x) {
+        if (!::PtInRegion(region, x, y)) continue;
+        ++compared;
+        if (screen.GetPixel(x, y) != rendered.GetPixel(x, y)) ++wrong;
+      }
+    ::DeleteObject(region);
+    EXPECT_GT(compared, w.WindowWidth * w.WindowHeight / 2);
+    EXPECT_EQ(wrong, 0) << "pixels of the window differ from skintool's render";
+    Engine->CloseMenu();
+    Pump(50);
+  }
+  Host.ScaleForDpi(96);
 }
 
 TEST_F(MenuFixture, SkinsWithoutMenuPiecesDrawPlainParts) {
