@@ -1273,6 +1273,12 @@ void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
   ::GetWindowRect(window, &r);
   // A child's bounds are kept in its parent's client window, where it is placed.
   const TRect bounds = MdiChild() ? FForm->BoundsRect() : Rect(r.left, r.top, r.right, r.bottom);
+  // The whole window again: the region set on a size change comes without a repaint, and the
+  // platform repaints only what the old region let it see, so a window that grew would keep
+  // unpainted parts.
+  auto repaintAll = [window] {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  };
   switch (s) {
     case wsMinimized: {
       if (mainForm) {
@@ -1321,6 +1327,7 @@ void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
         return;
       }
       SetOwnerBounds(MaximizedBounds(MonitorAreas(), MaximizeOnFullScreen));
+      repaintAll();
       return;
     case wsNormal: {
       FState.MaximizedRolledUp = false;
@@ -1332,7 +1339,7 @@ void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
       if (!saved.IsEmpty()) SetOwnerBounds(saved);
       StartTimer(kHoverTimer, 50);
       if (saved.Width() == bounds.Width() && saved.Height() == bounds.Height()) NudgeWidth();
-      ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      repaintAll();
       FState.SavedBounds = TRect{};
       if (MdiChild() && MainForm() && MainForm()->HandleAllocated())
         ::SendMessageW(MainForm()->HandleIfAllocated(), WM_MDICHILDRESTORED, 0, 0);
