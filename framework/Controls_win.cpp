@@ -151,6 +151,7 @@ void TWinControl::SetParent(TWinControl* parent) {
   FParent = parent;
   if (!FParent) return;
   FParent->FControls.push_back(this);
+  ScaleForDpi(FParent->FPixelsPerInch);
   if (FHandle) ::SetParent(FHandle, FParent->Handle());
   else if (FParent->HandleAllocated() && !ComponentState().Loading) CreateWnd();
 }
@@ -167,15 +168,17 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   if (FParent) FParent->ChildBoundsChanged(this);
 }
 
-void TWinControl::ChangeScale(int multiplier, int divider) {
-  if (multiplier == divider || divider == 0) return;
-  const auto scale = [&](int v) { return ::MulDiv(v, multiplier, divider); };
+void TWinControl::ScaleForDpi(int dpi) {
+  if (dpi <= 0 || dpi == FPixelsPerInch) return;
+  const int from = FPixelsPerInch;
+  const auto scale = [&](int v) { return ::MulDiv(v, dpi, from); };
+  FPixelsPerInch = dpi;
   if (!FParentFont) FFont.Height = scale(FFont.Height);
   ApplyFont();  // with a parent's font, the parent's font as it is now
   const TRect b = FBounds;
   if (FParent) SetBounds(scale(b.Left), scale(b.Top), scale(b.Width()), scale(b.Height()));
   else SetBounds(b.Left, b.Top, scale(b.Width()), scale(b.Height()));
-  for (TWinControl* child : std::vector<TWinControl*>(FControls)) child->ChangeScale(multiplier, divider);
+  for (TWinControl* child : std::vector<TWinControl*>(FControls)) child->ScaleForDpi(dpi);
 }
 
 void TWinControl::ChildBoundsChanged(TWinControl* child) {

@@ -107,10 +107,14 @@ public:
   void SetFocus();
   bool CanFocus() const;
 
-  // Multiplies the bounds and the own font of this control and of every control on it by
-  // multiplier / divider (a change of DPI); windows that exist follow. A top-level window keeps
-  // its position.
-  void ChangeScale(int multiplier, int divider);
+  // The DPI the control's bounds and font are laid out for: 96 for a new control and as read
+  // from a description; its form's DPI once it is on a form. A control put on a parent at
+  // another DPI scales to the parent's, so bounds given before it is placed are 96-DPI ones;
+  // bounds given after are taken as they are.
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  // Scales the bounds and own font of this control and of every control on it from their DPI
+  // to dpi; windows that exist follow. A top-level window keeps its position.
+  virtual void ScaleForDpi(int dpi);
 
   // Calls the control's WindowProc directly (no window needed) and returns the result.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -178,6 +182,7 @@ private:
   TColor FColor = clBtnFace;
   TFontDesc FFont;
   bool FParentFont = true;
+  int FPixelsPerInch = 96;
   int FTabOrder = -1;
   bool FTabStop = false;
   bool FVisible = true;

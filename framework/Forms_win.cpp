@@ -115,15 +115,13 @@ void TForm::CreateWnd() {
 }
 
 void TForm::ScaleForDpi(int dpi) {
-  if (dpi <= 0 || dpi == FPixelsPerInch) return;
-  const auto scale = [&](int v) { return v < 0 ? v : ::MulDiv(v, dpi, FPixelsPerInch); };
+  if (dpi <= 0 || dpi == PixelsPerInch()) return;
+  const auto scale = [&](int v) { return v < 0 ? v : ::MulDiv(v, dpi, PixelsPerInch()); };
   FClientWidth = scale(FClientWidth);
   FClientHeight = scale(FClientHeight);
   FDescribedClientWidth = scale(FDescribedClientWidth);
   FDescribedClientHeight = scale(FDescribedClientHeight);
-  const int from = FPixelsPerInch;
-  FPixelsPerInch = dpi;
-  ChangeScale(dpi, from);
+  TWinControl::ScaleForDpi(dpi);
 }
 
 void TForm::CreateWindowHandleDone() {

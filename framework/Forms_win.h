@@ -70,11 +70,9 @@ public:
   void SetClientWidth(int value);
   void SetClientHeight(int value);
 
-  // The DPI the form's bounds, client size and fonts are laid out for: 96 as read from a
-  // description; the system's DPI once the window is made; the new DPI after WM_DPICHANGED.
-  int PixelsPerInch() const { return FPixelsPerInch; }
-  // Scales the form and everything on it from PixelsPerInch to dpi.
-  void ScaleForDpi(int dpi);
+  // The form comes up at the system's DPI when its window is made and follows WM_DPICHANGED;
+  // its client size scales with its bounds.
+  void ScaleForDpi(int dpi) override;
 
   // Shows the window (placed as Position says the first time) and focuses ActiveControl,
   // or the first control in tab order.
@@ -125,7 +123,6 @@ private:
   int FDescribedClientWidth = -1;
   int FDescribedClientHeight = -1;
   bool FPlaced = false;
-  int FPixelsPerInch = 96;
   TWinControl* FActiveControl = nullptr;  // not owned
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   HWND FClientHandle = nullptr;  // a child window of ours: goes with it

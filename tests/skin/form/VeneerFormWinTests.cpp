@@ -20,6 +20,7 @@
 #include "skin/imaging/vnUtilsRegion.h"
 #include "framework/Bmp.h"
 #include "framework/Stream.h"
+#include "framework/StdCtrls_win.h"
 #include "tests/support/WindowTesting_win.h"
 #include "tests/skin/form/FrameWinFixture.h"
 #include "skin/imaging/vnUtilsSystem_win.h"
@@ -833,6 +834,18 @@ TEST_F(TFrameFixture, ADpiChangeScalesTheFrameAndComingBackIsPixelIdentical) {
     for (int x = 3; x < 51; ++x) differing += shot.GetPixel(x, y) != picture.GetPixel(x, y);
   EXPECT_EQ(differing, 0);
   SaveShot(shot, "frame-144dpi.bmp");
+
+  // A control placed now with bounds and a font for 96 DPI takes the form's 144; bounds given
+  // once it is placed are taken as they are.
+  auto* button = TComponent::Create<TButton>(Form.get());
+  button->SetBounds(10, 21, 30, 40);
+  button->FontForChange().Height = -11;
+  button->SetParent(Form.get());
+  EXPECT_EQ(button->BoundsRect(), Rect(15, 32, 60, 92));  // 31.5 and 1.5 * 40 = 60 rounded away
+  EXPECT_EQ(button->Font().Height, -17);
+  button->SetBounds(10, 21, 30, 40);
+  EXPECT_EQ(button->BoundsRect(), Rect(10, 21, 40, 61));
+  button->SetVisible(false);  // the window must look as it did before it came
 
   changeDpi(96, 385, 392);
   EXPECT_EQ(Form->PixelsPerInch(), 96);
