@@ -7,6 +7,7 @@
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataControls.h"
 #include "skin/imaging/vnDibSurface_win.h"
+#include "skin/imaging/vnHighContrast_win.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsRegion_win.h"
 
@@ -56,7 +57,8 @@ void TvnSkinControl::BindSkinDescription() {
 }
 
 TvnSkinData* TvnSkinControl::DrawnSkin() const {
-  if (!FSkinData) return nullptr;
+  // A user who asked for high contrast gets the plain look in the system colours.
+  if (!FSkinData || HighContrastOn()) return nullptr;
   const TForm* form = const_cast<TvnSkinControl*>(this)->ParentForm();
   return &FSkinData->AtDpi(form ? form->PixelsPerInch() : kDesignDpi);
 }

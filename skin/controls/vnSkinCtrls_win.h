@@ -38,7 +38,8 @@ public:
   // it at once.
   TvnSkinData* SkinData() const { return FSkinData; }
   virtual void SetSkinData(TvnSkinData* value);
-  // The skin as the control draws it: the skin data at its form's DPI (null without one).
+  // The skin as the control draws it: the skin data at its form's DPI (null without one, and
+  // while high contrast is on).
   TvnSkinData* DrawnSkin() const;
   // The section name of the control's description. Setting it takes effect at the next paint
   // or skin change; it does not repaint.

@@ -9,6 +9,7 @@
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataObjects.h"
 #include "skin/data/vnSkinDataResStr.h"
+#include "skin/imaging/vnHighContrast_win.h"
 #include "skin/imaging/vnDibSurface_win.h"
 #include "skin/imaging/vnGdi_win.h"
 #include "skin/imaging/vnUtilsRegion_win.h"
@@ -54,8 +55,9 @@ TvnSkinHintWindow::TLook TvnSkinHintWindow::Resolve() {
   }
   if (!look.Hint) return look;
   const TvnSkinHint& hint = *look.Hint;
-  // Drawn at the DPI of the form the hints belong to.
-  const TvnSkinData* skin = hint.SkinData() ? &hint.SkinData()->AtDpi(form->PixelsPerInch()) : nullptr;
+  // Drawn at the DPI of the form the hints belong to; plain while high contrast is on.
+  const TvnSkinData* skin =
+      hint.SkinData() && !HighContrastOn() ? &hint.SkinData()->AtDpi(form->PixelsPerInch()) : nullptr;
   if (skin && !skin->SkinEmpty && skin->HintWindowInfo && skin->HintWindowInfo->WindowPictureIndex != -1) {
     // An index that names no picture counts as no skin (nothing to draw the frame from).
     if (const TPixelBitmap* picture = ActivePicture(*skin, skin->HintWindowInfo->WindowPictureIndex)) {

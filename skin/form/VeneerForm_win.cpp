@@ -16,12 +16,12 @@
 #include "skin/data/vnSkinData.h"
 #include "skin/form/AlphaFade.h"
 #include "skin/form/FramePaint.h"
-#include "skin/form/HighContrast_win.h"
 #include "skin/form/MonitorLayout_win.h"
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
 #include "skin/form/vnSkinMainMenuBar_win.h"
 #include "skin/imaging/vnEffects.h"
+#include "skin/imaging/vnHighContrast_win.h"
 #include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
 #include "skin/imaging/vnUtilsRegion.h"
@@ -346,7 +346,21 @@ int TvnVeneerForm::Dpi() const { return FForm ? FForm->PixelsPerInch() : kDesign
 
 int TvnVeneerForm::Scaled(int designLength) const { return ScaleToDpi(designLength, Dpi()); }
 
-TvnSkinData* TvnVeneerForm::Skin() const { return FSkinData ? &FSkinData->AtDpi(Dpi()) : nullptr; }
+TvnSkinData* TvnVeneerForm::Skin() const {
+  return FSkinData && !FHighContrast ? &FSkinData->AtDpi(Dpi()) : nullptr;
+}
+
+void TvnVeneerForm::FollowHighContrast(const TMessage& m) {
+  // Switched: the skin steps back, or comes back, on the frame and every skinned control.
+  if (HighContrastOn() != FHighContrast) {
+    ApplySkin();
+    vnWalkSkinControls(*FForm, nullptr, [](TvnSkinControl& c) { c.ApplySkinChange(); });
+  }
+  // Only top-level windows hear of the switch: a multi-document parent tells its children.
+  if (MdiParent())
+    for (int i = 0; TForm* child = FForm->MDIChildren(i); ++i)
+      if (HWND window = child->HandleIfAllocated()) ::SendMessageW(window, m.Msg, m.WParam, m.LParam);
+}
 
 TFontDesc TvnVeneerForm::ScaledFont(const TFontDesc& font) const {
   TFontDesc scaled = font;
@@ -517,8 +531,7 @@ void TvnVeneerForm::FormWndProc(TMessage& m) {
     MenuClosingCheck(m.Msg);
     if (FAccessibility.Message(m)) return;  // assistive tools asking about the frame
     if (SnapLayouts && SnapNonClientMouse(m)) return;
-    // High contrast switched: the skin steps back, or comes back.
-    if (HighContrastMayHaveChanged(m.Msg, m.WParam) && HighContrastOn() != FHighContrast) ApplySkin();
+    if (HighContrastMayHaveChanged(m.Msg, m.WParam)) FollowHighContrast(m);
     switch (m.Msg) {
       case WM_CREATE:
         Previous(m);
@@ -1239,8 +1252,14 @@ void TvnVeneerForm::ApplyInactiveEffect(TPixelBitmap& bitmap) {
   bitmap = std::move(e).Release();
 }
 
-int TvnVeneerForm::SkinLeftTopX() const { return FSkinData ? Skin()->LeftTopPoint.X : 0; }
-int TvnVeneerForm::SkinRightTopX() const { return FSkinData ? Skin()->RightTopPoint.X : 0; }
+int TvnVeneerForm::SkinLeftTopX() const {
+  const TvnSkinData* skin = Skin();
+  return skin ? skin->LeftTopPoint.X : 0;
+}
+int TvnVeneerForm::SkinRightTopX() const {
+  const TvnSkinData* skin = Skin();
+  return skin ? skin->RightTopPoint.X : 0;
+}
 
 // ---- window commands --------------------------------------------------------------------------
 

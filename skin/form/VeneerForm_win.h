@@ -149,7 +149,8 @@ public:
   // drawn at it: the skin data itself at 96 DPI, its scaled copy elsewhere (null without one).
   int Dpi() const;
   int Scaled(int designLength) const;
-  TvnSkinData* Skin() const;
+  TvnSkinData* Skin() const;  // none while high contrast is on
+  void FollowHighContrast(const TMessage& m);
   TFontDesc ScaledFont(const TFontDesc& font) const;
   int DefaultCaptionHeight() const;
   int DefaultButtonSize() const;

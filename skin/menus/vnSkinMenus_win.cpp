@@ -4,6 +4,7 @@
 #include "skin/menus/vnSkinMenus_win.h"
 
 #include "skin/data/vnSkinDataScale.h"
+#include "skin/imaging/vnHighContrast_win.h"
 
 #include <algorithm>
 #include <string>
@@ -360,8 +361,10 @@ bool TvnSkinMenu::StartPopup(TWinControl* control, TvnSkinData* skinData) {
   FMonitorWorkRect = {work.left, work.top, work.right, work.bottom};
   GetWindowMonitorArea(FHostForm != nullptr ? FHostForm->HandleIfAllocated() : nullptr, TvnMonitorArea::Work,
                        FMonitorWorkRect);
-  // Drawn at the DPI of the form the menu belongs to.
-  FSkinData = skinData ? &skinData->AtDpi(FHostForm ? FHostForm->PixelsPerInch() : kSkinDesignDpi) : nullptr;
+  // Drawn at the DPI of the form the menu belongs to; plain while high contrast is on.
+  FSkinData = skinData && !HighContrastOn()
+                  ? &skinData->AtDpi(FHostForm ? FHostForm->PixelsPerInch() : kSkinDesignDpi)
+                  : nullptr;
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include "skin/form/vnSkinMainMenuBar_win.h"
 #include "framework/Bmp.h"
 #include "skin/imaging/vnGdi_win.h"
+#include "skin/imaging/vnHighContrast_win.h"
 #include "tests/support/WindowTesting_win.h"
 
 #include <gtest/gtest.h>
@@ -349,3 +350,42 @@ TEST_F(Notebook, RandomEventsLeaveConsistentListsAndNoGdiObjectsBehind) {
 }
 
 }  // namespace
+
+// High contrast switched on while notes are open: only the parent hears of it from the system,
+// yet every note, the client background and the bars step back to the plain look, and all take
+// the skin again when it goes off. (Wine 8 cannot switch contrast: the question is answered here.)
+bool g_notebookContrast = false;
+
+TEST_F(Notebook, HighContrastReachesEveryNoteTheBarsAndTheClient) {
+  bool (*saved)() = HighContrastOn;
+  HighContrastOn = [] { return g_notebookContrast; };
+  const auto switchContrast = [&](bool on) {
+    g_notebookContrast = on;
+    ::SendMessageW(Main->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    Pump(100);
+  };
+  // The client's bottom right corner, which no cascaded note covers, against the composed one.
+  const auto cornerIs = [&](const TvnSkinData* skin) {
+    RECT r{};
+    ::GetClientRect(Main->ClientHandle(), &r);
+    const TPixelBitmap shown = Capture(Main->ClientHandle());
+    const TPixelBitmap expected = ComposeMdiClientBackground(
+        skin, r.right, r.bottom, TvnDibPainter::Resolve(clAppWorkSpace), TvnDibPainter::Resolve(clBtnFace), {});
+    return shown.GetPixel(r.right - 1, r.bottom - 1) == expected.GetPixel(r.right - 1, r.bottom - 1);
+  };
+  for (int i = 0; i < 3; ++i) Open();
+
+  switchContrast(true);
+  EXPECT_FALSE(FrameOf(Main).SkinSupport());
+  for (int i = 0; i < Notes(); ++i) EXPECT_FALSE(FrameOf(Main->MDIChildren(i)).SkinSupport()) << i;
+  EXPECT_EQ(Main->Tabs->DrawnSkin(), nullptr);
+  EXPECT_TRUE(cornerIs(nullptr));
+  EXPECT_FALSE(cornerIs(Main->SkinData));
+
+  switchContrast(false);
+  EXPECT_TRUE(FrameOf(Main).SkinSupport());
+  for (int i = 0; i < Notes(); ++i) EXPECT_TRUE(FrameOf(Main->MDIChildren(i)).SkinSupport()) << i;
+  EXPECT_NE(Main->Tabs->DrawnSkin(), nullptr);
+  EXPECT_TRUE(cornerIs(Main->SkinData));
+  HighContrastOn = saved;
+}

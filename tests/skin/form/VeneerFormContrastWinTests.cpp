@@ -6,7 +6,7 @@
 // (WM_SYSCOLORCHANGE) and WM_SETTINGCHANGE for SPI_SETHIGHCONTRAST.
 #include "tests/skin/form/FrameWinFixture.h"
 
-#include "skin/form/HighContrast_win.h"
+#include "skin/imaging/vnHighContrast_win.h"
 #include "tests/support/WindowTesting_win.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "skin/form/HighContrast_win.h"
+#include "skin/imaging/vnHighContrast_win.h"
 
 bool SystemHighContrast() {
   HIGHCONTRASTW contrast{};
