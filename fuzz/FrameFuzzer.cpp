@@ -3,7 +3,7 @@
 // skin holds. The first four bytes give the window size and the main picture's size, the rest
 // is the description text. A malformed rectangle or point, or a name list counting more entries
 // than its section has lines, may raise EConvertError; anything else (a crash, a sanitizer
-// report) is a finding.
+// report) is a finding. The input's length picks the DPI the skin is drawn at.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -60,16 +60,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   skin.ActivePictures.resize(2);
   skin.ActivePictures[0].SetSize(pictureWidth / 2 + 1, pictureHeight / 3 + 1);
   skin.ActivePictures[1].SetSize(41, 20);
+  // Drawn at one of the DPIs a monitor may have, the skin scaled as a whole.
+  constexpr int kDpis[] = {96, 120, 144, 192};
+  skin.SkinEmpty = false;
+  const TvnSkinData& drawn = skin.AtDpi(kDpis[size % 4]);
 
   TvnOffscreenFrameHost host;
   host.AutoInactive = true;
   host.Icon = true;
   host.Caption = u"Quillon \U0001F600 length";
-  host.LeftTopX = skin.LeftTopPoint.X;
-  host.RightTopX = skin.RightTopPoint.X;
-  const TvnFrameSkin frame = FrameSkinOf(skin);
+  host.LeftTopX = drawn.LeftTopPoint.X;
+  host.RightTopX = drawn.RightTopPoint.X;
+  const TvnFrameSkin frame = FrameSkinOf(drawn);
   TvnFrameObjectList list;
-  BuildSkinObjects(list, host, skin.ObjectDescriptions, ObjectPicturesOf(skin));
+  BuildSkinObjects(list, host, drawn.ObjectDescriptions, ObjectPicturesOf(drawn));
   list.UpdateButtonsVisibility(TvnBorderIcons{TvnBorderIcon::biSystemMenu, TvnBorderIcon::biRollUp},
                                false, [](const std::string&, bool& visible) { visible = true; });
 

@@ -1,6 +1,7 @@
 #include "skin/data/vnSkinDataScale.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -83,7 +84,8 @@ int ClampSkinDpi(int dpi) {
 
 int ScaleSkinLength(int value, int dpi) {
   const long long product = static_cast<long long>(std::llabs(value)) * dpi;
-  const long long scaled = (product + kSkinDesignDpi / 2) / kSkinDesignDpi;
+  // A hostile skin's huge numbers stay within an int instead of wrapping around.
+  const long long scaled = std::min<long long>((product + kSkinDesignDpi / 2) / kSkinDesignDpi, INT_MAX);
   return static_cast<int>(value < 0 ? -scaled : scaled);
 }
 

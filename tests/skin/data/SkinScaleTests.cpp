@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // A picture whose every pixel tells its own position.
@@ -29,7 +31,8 @@ TEST(SkinScale, LengthsRoundHalfAwayFromZero) {
            {7, 96, 7}, {-7, 96, -7}, {0, 144, 0},
            {1, 144, 2}, {-1, 144, -2}, {3, 144, 5}, {2, 144, 3},  // 1.5, 4.5 and 3.0
            {1, 120, 1}, {2, 120, 3}, {5, 120, 6},                 // 1.25, 2.5 and 6.25
-           {13, 192, 26}, {-13, 192, -26}, {1, 48, 1}, {3, 48, 2}, {14, 168, 25}}) {
+           {13, 192, 26}, {-13, 192, -26}, {1, 48, 1}, {3, 48, 2}, {14, 168, 25},
+           {INT_MAX, 192, INT_MAX}, {-INT_MAX, 480, -INT_MAX}, {INT_MAX / 2, 192, INT_MAX - 1}}) {
     EXPECT_EQ(ScaleSkinLength(c.Value, c.Dpi), c.Expected) << c.Value << " at " << c.Dpi;
   }
   EXPECT_EQ(ClampSkinDpi(0), 96);
