@@ -167,10 +167,14 @@ void TvnSkinMDITabsBar::PaintSkinnedLook(TvnDibSurface& bitmap) {
 
 void TvnSkinMDITabsBar::PaintTabs(TvnDibSurface& bitmap, bool skinned) {
   Layout();
+  // One painter and one font serve every tab of the paint: the tabs differ only in their text
+  // colour, which each sets for itself.
+  TvnDibPainter painter(bitmap, {0, 0});
+  painter.SetFont(ButtonTabs(skinned) ? ButtonTabFont() : TabFont(FDefaultFont.Color));
   for (std::size_t i = 0; i < FTabs.size(); ++i)
-    if (!(FDragging && static_cast<int>(i) == FDragIndex)) DrawTab(bitmap, *FTabs[i], skinned);
+    if (!(FDragging && static_cast<int>(i) == FDragIndex)) DrawTab(painter, *FTabs[i], skinned);
   if (!FDragging || FDragIndex < 0 || FDragIndex >= TabCount()) return;
-  DrawTab(bitmap, *FTabs[static_cast<std::size_t>(FDragIndex)], skinned);
+  DrawTab(painter, *FTabs[static_cast<std::size_t>(FDragIndex)], skinned);
   std::vector<TRect> rects;
   for (const auto& t : FTabs) rects.push_back(t->TabRect);
   const int target = MdiTabDropTarget(rects, FDragIndex, FDragOffset);
@@ -213,16 +217,19 @@ TvnTextFont TvnSkinMDITabsBar::TabFont(TColor colour) const {
   return font;
 }
 
-void TvnSkinMDITabsBar::DrawTab(TvnDibSurface& bitmap, const TvnMDITab& tab, bool skinned) {
+bool TvnSkinMDITabsBar::ButtonTabs(bool skinned) const {
+  return FTabKind == TvnSkinMDITabKind::vntkButton && skinned && DescriptionIndex() != -1;
+}
+
+void TvnSkinMDITabsBar::DrawTab(TvnDibPainter& painter, const TvnMDITab& tab, bool skinned) {
   const TRect r = tab.TabRect;
   if (r.Width() <= 0 || r.Height() <= 0) return;
   const bool hot = tab.MouseIn && !tab.Active;
   const TvnDataSkinTabControl* d = skinned ? TabDescription() : nullptr;
-  if (FTabKind == TvnSkinMDITabKind::vntkButton && skinned && DescriptionIndex() != -1) {
-    DrawButtonTab(bitmap, tab);
+  if (ButtonTabs(skinned)) {
+    DrawButtonTab(painter, tab);
     return;
   }
-  TvnDibPainter painter(bitmap, {0, 0});
   TRect text = Rect(r.Left + 2, r.Top, r.Right - 2, r.Bottom);
   TColor colour = FDefaultFont.Color;
   const TBmpPicture* picture = d && DrawnSkin() ? ActivePicture(*DrawnSkin(), d->PictureIndex) : nullptr;
@@ -247,20 +254,34 @@ void TvnSkinMDITabsBar::DrawTab(TvnDibSurface& bitmap, const TvnMDITab& tab, boo
     }
     text = Rect(r.Left + d->TabLeftOffset, r.Top, r.Right - d->TabRightOffset, r.Bottom);
   }
-  painter.SetFont(TabFont(colour));
   painter.SetTextColor(colour);
   const std::u16string caption = EllipsisText(painter, CaptionOf(tab.Child), text.Width());
   const TPoint extent = painter.TextExtent(caption);
   painter.TextOut(text.Left + (text.Width() - extent.X) / 2, text.Top + (text.Height() - extent.Y) / 2, caption);
 }
 
-bool TvnSkinMDITabsBar::DrawButtonTab(TvnDibSurface& bitmap, const TvnMDITab& tab) {
+// The font of button tabs: the resizable button's when the skin's font is used.
+TvnTextFont TvnSkinMDITabsBar::ButtonTabFont() const {
+  TvnSkinData* skin = DrawnSkin();
+  const int index = skin ? skin->IndexOfControl("resizebutton") : -1;
+  auto* looks = index < 0 ? nullptr
+                          : dynamic_cast<TvnDataSkinButtonControl*>(skin->ControlDescriptions[static_cast<std::size_t>(index)].get());
+  TvnTextFont font = TabFont(FDefaultFont.Color);
+  if (looks && UseSkinFont) {
+    font.Name = Utf8ToUtf16(looks->FontName);
+    font.Height = looks->FontHeight;
+    font.Style = looks->FontStyle;
+  }
+  return font;
+}
+
+void TvnSkinMDITabsBar::DrawButtonTab(TvnDibPainter& painter, const TvnMDITab& tab) {
   TvnSkinData* skin = DrawnSkin();
   const int index = skin ? skin->IndexOfControl("resizebutton") : -1;
   auto* looks = index < 0 ? nullptr
                           : dynamic_cast<TvnDataSkinButtonControl*>(skin->ControlDescriptions[static_cast<std::size_t>(index)].get());
   const TBmpPicture* picture = looks ? ActivePicture(*skin, looks->PictureIndex) : nullptr;
-  if (!picture) return false;  // a skin without a resizable button draws no tab
+  if (!picture) return;  // a skin without a resizable button draws no tab
   const TRect r = tab.TabRect;
   const bool hot = tab.MouseIn && !tab.Active;
   const TvnSkinPoints source{looks->LeftTopPoint, looks->RightTopPoint, looks->LeftBottomPoint,
@@ -272,15 +293,7 @@ bool TvnSkinMDITabsBar::DrawButtonTab(TvnDibSurface& bitmap, const TvnMDITab& ta
   const TvnSkinPoints target = ShiftSkinPoints(source, looks->SkinRect.Width(), looks->SkinRect.Height(), r.Width(), r.Height());
   TPixelBitmap image;
   ComposeTiledSkinImage(source, target, image, *picture, look.Source, r.Width(), r.Height(), TvnClientFill::Tile);
-  TvnDibPainter painter(bitmap, {0, 0});
   painter.DrawBitmap(image, r.Left, r.Top);
-  TvnTextFont font = TabFont(look.ArrowColor);
-  if (UseSkinFont) {
-    font.Name = Utf8ToUtf16(looks->FontName);
-    font.Height = looks->FontHeight;
-    font.Style = looks->FontStyle;
-  }
-  painter.SetFont(font);
   painter.SetTextColor(look.ArrowColor);
   TRect text = target.Cl.Offset(r.Left, r.Top);
   const std::u16string caption = EllipsisText(painter, CaptionOf(tab.Child), text.Width());
@@ -291,7 +304,6 @@ bool TvnSkinMDITabsBar::DrawButtonTab(TvnDibSurface& bitmap, const TvnMDITab& ta
     text.Bottom = text.Top + extent.Y;
   }
   painter.TextOut(text.Left + (text.Width() - extent.X) / 2, text.Top + (text.Height() - extent.Y) / 2, caption);
-  return true;
 }
 
 // ---- the mouse --------------------------------------------------------------------------------

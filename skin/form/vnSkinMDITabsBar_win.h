@@ -14,6 +14,7 @@ class TForm;
 class TvnSkinMDITabsBar;
 class TvnVeneerForm;
 class TvnDataSkinTabControl;
+class TvnDibPainter;
 
 // One child's tab.
 struct TvnMDITab {
@@ -76,14 +77,17 @@ protected:
 
 private:
   void PaintTabs(TvnDibSurface& bitmap, bool skinned);
-  void DrawTab(TvnDibSurface& bitmap, const TvnMDITab& tab, bool skinned);
-  bool DrawButtonTab(TvnDibSurface& bitmap, const TvnMDITab& tab);
+  // Tabs drawn as the skin's resizable button rather than from the "tab" description.
+  bool ButtonTabs(bool skinned) const;
+  void DrawTab(TvnDibPainter& painter, const TvnMDITab& tab, bool skinned);
+  void DrawButtonTab(TvnDibPainter& painter, const TvnMDITab& tab);
   void DrawDropMarker(TvnDibSurface& bitmap, const TRect& target);
   void Layout();
   void TrackMouse(TPoint p);
   void MouseDown(TvnMouseButton button, TPoint p);
   void MouseUp(TvnMouseButton button, TPoint p);
   TvnTextFont TabFont(TColor colour) const;
+  TvnTextFont ButtonTabFont() const;
   const TvnDataSkinTabControl* TabDescription() const;
 
   std::vector<std::unique_ptr<TvnMDITab>> FTabs;
