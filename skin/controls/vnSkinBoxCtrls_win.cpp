@@ -4,6 +4,7 @@
 #include "framework/CodePage.h"
 #include "framework/FrameworkClasses_win.h"
 #include "framework/GdiCache_win.h"
+#include "skin/controls/vnResizeButtonSkin.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataControls.h"
 #include "skin/imaging/vnDibSurface_win.h"
@@ -125,17 +126,14 @@ void TvnSkinUpDown::PaintSkinnedLook(TvnDibSurface& bitmap) {
 
 void TvnSkinUpDown::PaintResizeButtons(TvnDibSurface& bitmap) {
   LayoutButtons();
-  TvnSkinData* skin = DrawnSkin();
-  const int index = skin ? skin->IndexOfControl("resizebutton") : -1;
-  auto* looks = index < 0 ? nullptr
-                          : dynamic_cast<TvnDataSkinButtonControl*>(skin->ControlDescriptions[static_cast<std::size_t>(index)].get());
-  const int pictureIndex = looks ? looks->PictureIndex : -1;
-  if (!looks || pictureIndex < 0 || pictureIndex >= static_cast<int>(skin->ActivePictures.size())) {
+  const TvnResizeButtonSkin button = vnResizeButtonSkin(DrawnSkin());
+  if (!button.Picture) {
     // A skin without a resizable button: the buttons keep their default look.
     PaintDefaultButtons(bitmap);
     return;
   }
-  const TBmpPicture& picture = skin->ActivePictures[static_cast<std::size_t>(pictureIndex)];
+  const TvnDataSkinButtonControl* looks = button.Looks;
+  const TBmpPicture& picture = *button.Picture;
   const TvnSkinPoints source{looks->LeftTopPoint, looks->RightTopPoint, looks->LeftBottomPoint,
                              looks->RightBottomPoint, looks->ClientRect};
   const TvnButtonLooks choices{looks->SkinRect, looks->ActiveSkinRect, looks->DownSkinRect,

@@ -4,6 +4,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
 #include "framework/FrameworkClasses_win.h"
+#include "skin/controls/vnResizeButtonSkin.h"
 #include "skin/controls/vnSkinCtrlsGeometry.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataControls.h"
@@ -262,10 +263,7 @@ void TvnSkinMDITabsBar::DrawTab(TvnDibPainter& painter, const TvnMDITab& tab, bo
 
 // The font of button tabs: the resizable button's when the skin's font is used.
 TvnTextFont TvnSkinMDITabsBar::ButtonTabFont() const {
-  TvnSkinData* skin = DrawnSkin();
-  const int index = skin ? skin->IndexOfControl("resizebutton") : -1;
-  auto* looks = index < 0 ? nullptr
-                          : dynamic_cast<TvnDataSkinButtonControl*>(skin->ControlDescriptions[static_cast<std::size_t>(index)].get());
+  const TvnDataSkinButtonControl* looks = vnResizeButtonSkin(DrawnSkin()).Looks;
   TvnTextFont font = TabFont(FDefaultFont.Color);
   if (looks && UseSkinFont) {
     font.Name = Utf8ToUtf16(looks->FontName);
@@ -276,12 +274,10 @@ TvnTextFont TvnSkinMDITabsBar::ButtonTabFont() const {
 }
 
 void TvnSkinMDITabsBar::DrawButtonTab(TvnDibPainter& painter, const TvnMDITab& tab) {
-  TvnSkinData* skin = DrawnSkin();
-  const int index = skin ? skin->IndexOfControl("resizebutton") : -1;
-  auto* looks = index < 0 ? nullptr
-                          : dynamic_cast<TvnDataSkinButtonControl*>(skin->ControlDescriptions[static_cast<std::size_t>(index)].get());
-  const TBmpPicture* picture = looks ? ActivePicture(*skin, looks->PictureIndex) : nullptr;
-  if (!picture) return;  // a skin without a resizable button draws no tab
+  const TvnResizeButtonSkin button = vnResizeButtonSkin(DrawnSkin());
+  const TvnDataSkinButtonControl* looks = button.Looks;
+  const TBmpPicture* picture = button.Picture;
+  if (!picture || picture->IsEmpty()) return;  // a skin without a resizable button draws no tab
   const TRect r = tab.TabRect;
   const bool hot = tab.MouseIn && !tab.Active;
   const TvnSkinPoints source{looks->LeftTopPoint, looks->RightTopPoint, looks->LeftBottomPoint,
