@@ -181,22 +181,38 @@ void TvnVeneerForm::FitMdiChildren() {
   if (!MdiParent()) return;
   for (int i = 0; TForm* child = FForm->MDIChildren(i); ++i)
     if (child->HandleAllocated()) ::SendMessageW(child->HandleIfAllocated(), WM_MDICHILDFIT, 0, 0);
-  // Parked children find their slots again along the new bottom edge.
+  // Parked children find their slots again along the new bottom edge, each beside those placed
+  // before it.
   std::vector<TForm*> parked;
   for (int i = 0; TForm* child = FForm->MDIChildren(i); ++i)
     if (TvnVeneerForm* frame = FrameOfForm(child); frame && frame->WindowState() == wsMinimized) parked.push_back(child);
   std::vector<TForm*> placed;
   for (TForm* child : parked) {
     TvnVeneerForm* frame = FrameOfForm(child);
-    const TPoint at = MinimizedPosition(frame->MdiClientArea(), frame->MinTrackWidth(), frame->MinTrackHeight(),
-                                        [&](TPoint slot) {
-                                          for (TForm* other : placed)
-                                            if (other->Left() == slot.X && other->Top() == slot.Y) return true;
-                                          return false;
-                                        });
+    const TPoint at = frame->MdiParkingSlot(placed);
     frame->SetOwnerBounds(Bounds(at.X, at.Y, frame->MinTrackWidth(), frame->MinTrackHeight()));
     placed.push_back(child);
   }
+}
+
+TPoint TvnVeneerForm::MdiParkingSlot(const std::vector<TForm*>& others) const {
+  return MinimizedPosition(MdiClientArea(), MinTrackWidth(), MinTrackHeight(), [&](TPoint slot) {
+    for (TForm* other : others) {
+      if (other == FForm) continue;
+      const TvnVeneerForm* frame = FrameOfForm(other);
+      if (frame && frame->FState.WindowState == wsMinimized && other->Left() == slot.X && other->Top() == slot.Y)
+        return true;
+    }
+    return false;
+  });
+}
+
+std::vector<TForm*> TvnVeneerForm::ShownMdiSiblings() const {
+  std::vector<TForm*> shown;
+  TForm* main = MainForm();
+  for (int i = 0; TForm* other = main ? main->MDIChildren(i) : nullptr; ++i)
+    if (other->Visible()) shown.push_back(other);
+  return shown;
 }
 
 // ---- the messages ---------------------------------------------------------------------------

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TvnSkinData;
 class TClassRegistry;
@@ -309,6 +310,11 @@ private:
   void MdiChildDestroyed();
   void MaximizeMdiChild();
   void FitMdiChildren();
+  // Where this child parks: the first slot along the bottom of the parent's client window that
+  // none of the others holds as a parked caption bar.
+  TPoint MdiParkingSlot(const std::vector<TForm*>& others) const;
+  // The parent's children that are shown (a hidden one holds no slot).
+  std::vector<TForm*> ShownMdiSiblings() const;
   void MdiMessage(TMessage& m);
   void RefreshMdiBars();
   // What the parent's menu bar hears of its children (nothing without a menu bar).
