@@ -230,6 +230,27 @@ TPixelBitmap ComposeMdiClientBackground(const TvnSkinData* skin, int width, int 
   return result;
 }
 
+const TPixelBitmap& TvnMdiBackgroundCache::Compose(const TvnSkinData* skin, int width, int height,
+                                                   std::uint32_t workspaceColour, std::uint32_t faceColour,
+                                                   const TvnLogo& logo) {
+  static const TPixelBitmap kNoLogo;
+  const TPixelBitmap& shownLogo = logo.Picture != nullptr ? *logo.Picture : kNoLogo;
+  if (FKept && skin == FSkin && width == FWidth && height == FHeight && workspaceColour == FWorkspaceColour &&
+      faceColour == FFaceColour && logo.Transparent == FLogoTransparent && shownLogo == FLogo)
+    return FBackground;
+  FBackground = ComposeMdiClientBackground(skin, width, height, workspaceColour, faceColour, logo);
+  ++FComposeCount;
+  FKept = true;
+  FSkin = skin;
+  FWidth = width;
+  FHeight = height;
+  FWorkspaceColour = workspaceColour;
+  FFaceColour = faceColour;
+  FLogo = shownLogo;
+  FLogoTransparent = logo.Transparent;
+  return FBackground;
+}
+
 int CaptionTextCharset(const TvnSkinData* skinData, int fontCharset) {
   if (skinData != nullptr && skinData->ResourceStrData() != nullptr) return skinData->ResourceStrData()->CharSet();
   return fontCharset;

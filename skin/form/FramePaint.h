@@ -102,3 +102,33 @@ TPixelBitmap ComposeClientBackground(const TvnSkinData* skin, int width, int hei
 TPixelBitmap ComposeMdiClientBackground(const TvnSkinData* skin, int width, int height,
                                         std::uint32_t workspaceColour, std::uint32_t faceColour,
                                         const TvnLogo& logo);
+
+// Keeps that background from one erase to the next: composing it tiles the whole client area,
+// yet it only changes with the size, the skin, the two colours or the logo. The logo is
+// compared by its pixels (a new logo may arrive in the same memory). A skin reloaded or
+// rescaled in place keeps its address, which this cannot see: the form clears the cache
+// whenever a skin is applied.
+class TvnMdiBackgroundCache {
+public:
+  // ComposeMdiClientBackground, or the background composed before when every input is the
+  // same. Valid until the next Compose or Clear.
+  const TPixelBitmap& Compose(const TvnSkinData* skin, int width, int height,
+                              std::uint32_t workspaceColour, std::uint32_t faceColour,
+                              const TvnLogo& logo);
+  // Forgets the kept background: the next erase composes.
+  void Clear() { FKept = false; }
+  // How many calls composed (the rest were handed back).
+  int ComposeCount() const { return FComposeCount; }
+
+private:
+  TPixelBitmap FBackground;
+  bool FKept = false;
+  const TvnSkinData* FSkin = nullptr;  // not owned; compared, never followed
+  int FWidth = 0;
+  int FHeight = 0;
+  std::uint32_t FWorkspaceColour = 0;
+  std::uint32_t FFaceColour = 0;
+  TPixelBitmap FLogo;  // a copy of the logo drawn, empty for none
+  bool FLogoTransparent = false;
+  int FComposeCount = 0;
+};

@@ -10,6 +10,7 @@
 #include "skin/form/VeneerFormSkin.h"
 #include "skin/form/vnSkinMDITabsBar_win.h"
 #include "skin/form/vnSkinMainMenuBar_win.h"
+#include "skin/imaging/vnUtilsCompose.h"
 #include "skin/imaging/vnUtilsDraw_win.h"
 
 #include <string>
@@ -179,6 +180,9 @@ void TvnVeneerForm::MaximizeMdiChild() {
 
 void TvnVeneerForm::FitMdiChildren() {
   if (!MdiParent()) return;
+  // The children refit when the client window takes a new size or the frame applies a skin (at
+  // its DPI too): the kept background belongs to the old ones.
+  FMdiBackground.Clear();
   for (int i = 0; TForm* child = FForm->MDIChildren(i); ++i)
     if (child->HandleAllocated()) ::SendMessageW(child->HandleIfAllocated(), WM_MDICHILDFIT, 0, 0);
   // Parked children find their slots again along the new bottom edge, each beside those placed
@@ -292,10 +296,10 @@ void TvnVeneerForm::MdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
       const HDC dc = reinterpret_cast<HDC>(wParam);
       RECT r{};
       ::GetClientRect(Window(), &r);
-      TPixelBitmap background = ComposeMdiClientBackground(
+      const TPixelBitmap& background = FMdiBackground.Compose(
           Skin(), r.right, r.bottom, TvnDibPainter::Resolve(clAppWorkSpace), TvnDibPainter::Resolve(clBtnFace),
           {&FLogo, LogoBitMapTransparent});
-      PaintPixels(dc, 0, 0, background.View());
+      PaintPixels(dc, 0, 0, ViewOf(background));
       result = 1;
       return;
     }

@@ -395,6 +395,7 @@ private:
   bool FMdiChildMaximized = false;
   TvnSkinMDITabsBar* FMDITabsBar = nullptr;  // not owned
   HWND FMdiClient = nullptr;         // the parent's client window while subclassed
+  TvnMdiBackgroundCache FMdiBackground;  // its background between erases
   WNDPROC FOldClientProc = nullptr;  // its procedure before
   bool FMdiListed = false;           // a child: its window-menu entry and tab exist
 

@@ -230,6 +230,49 @@ TEST(ClientBackground, AMultiDocumentParentTilesItsOwnPictureOrFallsBackToTheCli
   }
 }
 
+// Each step changes one input (or nothing) and says whether the background is composed anew;
+// what comes back always equals a fresh composition of the current inputs.
+TEST(ClientBackground, TheKeptMdiBackgroundLastsUntilAnInputChanges) {
+  auto skin = MakeSkin();
+  skin->MDIBGPictureIndex = 1;
+  TPixelBitmap logo(5, 4);
+  logo.Fill(0x0000FF);
+  struct In {
+    const TvnSkinData* skin;
+    int w, h;
+    std::uint32_t workspace, face;
+    bool transparent;
+  } in{skin.get(), 40, 30, 0x808080, 0xC0C0C0, false};
+  TvnMdiBackgroundCache cache;
+  const struct {
+    const char* step;
+    std::function<void()> change;
+    bool composed;
+  } steps[] = {
+      {"first erase", [] {}, true},
+      {"same inputs", [] {}, false},
+      {"one column wider", [&] { in.w = 41; }, true},
+      {"one row lower", [&] { in.h = 31; }, true},
+      {"same again", [] {}, false},
+      {"another skin", [&] { in.skin = nullptr; }, true},
+      {"workspace colour", [&] { in.workspace = 0x808081; }, true},
+      {"face colour", [&] { in.face = 0xC0C0C1; }, true},
+      {"the skin back", [&] { in.skin = skin.get(); }, true},
+      {"a logo pixel, same memory", [&] { logo.SetPixel(4, 0, 0x00FF00); }, true},
+      {"logo transparent", [&] { in.transparent = true; }, true},
+      {"cleared", [&] { cache.Clear(); }, true},
+      {"nothing after clearing", [] {}, false},
+  };
+  for (const auto& s : steps) {
+    s.change();
+    const int before = cache.ComposeCount();
+    const TvnLogo l{&logo, in.transparent};
+    const TPixelBitmap& shown = cache.Compose(in.skin, in.w, in.h, in.workspace, in.face, l);
+    EXPECT_EQ(cache.ComposeCount() - before, s.composed ? 1 : 0) << s.step;
+    EXPECT_EQ(shown, ComposeMdiClientBackground(in.skin, in.w, in.h, in.workspace, in.face, l)) << s.step;
+  }
+}
+
 TEST(ClientBackground, LogoCentredOpaqueOrTransparentAndNeverAboveOrLeftOfTheOrigin) {
   TPixelBitmap logo(5, 4);
   logo.Fill(0x0000FF);
