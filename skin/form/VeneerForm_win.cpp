@@ -1310,15 +1310,7 @@ void TvnVeneerForm::ChangeWindowState(TvnWindowState s) {
       if (MdiChild()) {
         // Parked along the bottom of the parent's client window, beside the other children.
         TForm* main = MainForm();
-        const TPoint at = MinimizedPosition(MdiClientArea(), w, h, [&](TPoint slot) {
-          for (int i = 0; TForm* other = main ? main->MDIChildren(i) : nullptr; ++i) {
-            if (other == FForm || !other->Visible()) continue;
-            TvnVeneerForm* frame = FrameOf(other);
-            if (frame && frame->FState.WindowState == wsMinimized && other->Left() == slot.X && other->Top() == slot.Y)
-              return true;
-          }
-          return false;
-        });
+        const TPoint at = MdiParkingSlot(ShownMdiSiblings());
         SetOwnerBounds(Bounds(at.X, at.Y, w, h));
         ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (main && main->HandleAllocated()) ::SendMessageW(main->HandleIfAllocated(), WM_MDICHILDRESTORED, 0, 0);
