@@ -14,16 +14,19 @@ namespace {
 
 TRect FromRECT(const RECT& r) { return Rect(r.left, r.top, r.right, r.bottom); }
 
+// The platform's callback convention (stdcall on 32-bit Windows), which a lambda cannot have.
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ::GetMonitorInfoW(monitor, &info);
+  reinterpret_cast<std::vector<TvnMonitorAreas>*>(data)->push_back(
+      {FromRECT(info.rcWork), FromRECT(info.rcMonitor), (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+  return TRUE;
+}
+
 std::vector<TvnMonitorAreas> PlatformMonitors() {
   std::vector<TvnMonitorAreas> list;
-  ::EnumDisplayMonitors(nullptr, nullptr, [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    ::GetMonitorInfoW(monitor, &info);
-    reinterpret_cast<std::vector<TvnMonitorAreas>*>(data)->push_back(
-        {FromRECT(info.rcWork), FromRECT(info.rcMonitor), (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&list));
+  ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&list));
   return list;
 }
 
