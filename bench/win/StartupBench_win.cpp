@@ -1,6 +1,7 @@
 // Start-up of Quillon beside a plain Win32 window with the same controls and manifest
 // (bench_plain_window, built next to it), started alternately from this launcher so both run
-// under the same, already started wineserver. For each start the clock runs from CreateProcess
+// under the same, already started wineserver. By default both are the copies in shipped/ beside
+// this program: stripped, as the installed programs are (see CMakeLists.txt). For each start the clock runs from CreateProcess
 // until the program is idle (WaitForInputIdle) and its top-level window is visible; the window
 // is then closed with WM_CLOSE and the launcher waits for the process to end.
 //
@@ -91,8 +92,8 @@ std::wstring Beside(const wchar_t* relative) {
 
 int wmain(int argc, wchar_t** argv) {
   const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : 15;
-  const std::wstring quillon = argc > 2 ? argv[2] : Beside(L"..\\..\\app\\Quillon.exe");
-  const std::wstring plain = argc > 3 ? argv[3] : Beside(L"bench_plain_window.exe");
+  const std::wstring quillon = argc > 2 ? argv[2] : Beside(L"shipped\\Quillon.exe");
+  const std::wstring plain = argc > 3 ? argv[3] : Beside(L"shipped\\bench_plain_window.exe");
   struct TSeries {
     const wchar_t* Name;
     std::wstring Program;
