@@ -471,9 +471,11 @@ __attribute__((target("avx512bw"))) inline __m256i MixEightExact(__m256i s32, __
   return _mm512_maskz_cvtpd_epi32(0xFF, _mm512_add_pd(own, theirs));
 }
 
-// Sixteen channels so, their results (all in 0..255) written back as bytes.
-__attribute__((target("avx512bw"))) inline void MixSixteenExact(std::uint8_t* s, const std::uint8_t* o, const double* m) {
-  const __m512i s32 = _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm_loadu_si128(reinterpret_cast<const __m128i*>(s)));
+// Sixteen channels so, from their bytes as they were (was), the results (all in 0..255) written
+// to s as bytes.
+__attribute__((target("avx512bw"))) inline void MixSixteenExact(std::uint8_t* s, const std::uint8_t* was, const std::uint8_t* o,
+                                                               const double* m) {
+  const __m512i s32 = _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm_loadu_si128(reinterpret_cast<const __m128i*>(was)));
   const __m512i o32 = _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm_loadu_si128(reinterpret_cast<const __m128i*>(o)));
   const __m256i r0 = MixEightExact(_mm512_maskz_extracti64x4_epi64(0xF, s32, 0), _mm512_maskz_extracti64x4_epi64(0xF, o32, 0), m);
   const __m256i r1 = MixEightExact(_mm512_maskz_extracti64x4_epi64(0xF, s32, 1), _mm512_maskz_extracti64x4_epi64(0xF, o32, 1), m + 8);
@@ -500,16 +502,19 @@ __attribute__((target("avx512bw"))) std::size_t MixFixedAvx512(std::uint8_t* s, 
     const __m512i w0 = _mm512_loadu_si512(fixed + i), w1 = _mm512_loadu_si512(fixed + i + 32);
     const __m512i a0 = _mm512_abs_epi16(d0), a1 = _mm512_abs_epi16(d1);
     const __m512i low0 = _mm512_mullo_epi16(a0, w0), low1 = _mm512_mullo_epi16(a1, w1);
-    const __m512i x = _mm512_min_epu16(_mm512_add_epi16(low0, place), _mm512_add_epi16(low1, place));
-    if (_mm512_cmple_epu16_mask(x, band) != 0) {
-      for (std::size_t h = i; h < i + 64; h += 16) MixSixteenExact(s + h, o + h, m + h);
-      continue;
-    }
+    const std::uint64_t near = static_cast<std::uint64_t>(_mm512_cmple_epu16_mask(_mm512_add_epi16(low0, place), band)) |
+                               static_cast<std::uint64_t>(_mm512_cmple_epu16_mask(_mm512_add_epi16(low1, place), band)) << 32;
+    alignas(64) std::uint8_t was[64];
+    if (near != 0) _mm512_store_si512(was, _mm512_loadu_si512(s + i));
     const __m512i mag0 = _mm512_add_epi16(_mm512_mulhi_epu16(a0, w0), _mm512_srli_epi16(low0, 15));
     const __m512i mag1 = _mm512_add_epi16(_mm512_mulhi_epu16(a1, w1), _mm512_srli_epi16(low1, 15));
     const __m512i r0 = _mm512_add_epi16(o0, _mm512_mask_sub_epi16(mag0, _mm512_movepi16_mask(d0), zero, mag0));
     const __m512i r1 = _mm512_add_epi16(o1, _mm512_mask_sub_epi16(mag1, _mm512_movepi16_mask(d1), zero, mag1));
     _mm512_storeu_si512(s + i, _mm512_maskz_permutexvar_epi64(0xFF, order, _mm512_packus_epi16(r0, r1)));
+    // Only the sixteen-channel groups holding such a channel are done again in doubles.
+    if (near != 0)
+      for (std::size_t g = 0; g < 4; ++g)
+        if ((near >> (16 * g)) & 0xFFFF) MixSixteenExact(s + i + 16 * g, was + 16 * g, o + i + 16 * g, m + i + 16 * g);
   }
   return i;
 }
