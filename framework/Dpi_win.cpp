@@ -32,5 +32,3 @@ int WindowDpi(HWND window) {
   }
   return SystemDpi();
 }
-
-int ScaleToDpi(int value, int dpi) { return dpi == kDesignDpi ? value : ::MulDiv(value, dpi, kDesignDpi); }

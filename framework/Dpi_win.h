@@ -4,13 +4,10 @@
 // another one. Descriptions are written for 96 DPI; forms scale what they read to their DPI.
 #include <windows.h>
 
-// The DPI descriptions and skins are written for.
-constexpr int kDesignDpi = 96;
+#include "framework/DpiScale.h"
 
 // The DPI of the window's monitor as the platform gives it, or the system's DPI where the
 // platform cannot tell a window's own (older systems; a null window).
 int WindowDpi(HWND window);
 // The system's DPI: what a new top-level window starts at.
 int SystemDpi();
-// value * dpi / 96, rounded half away from zero.
-int ScaleToDpi(int value, int dpi);

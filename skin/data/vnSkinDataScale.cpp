@@ -1,8 +1,6 @@
 #include "skin/data/vnSkinDataScale.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -19,10 +17,10 @@ T& FieldOf(const TvnKeyRef& key) {
 
 // For each scaled position, the source position it samples along one axis of length n.
 std::vector<int> SourceIndexes(int n, int dpi) {
-  std::vector<int> from(static_cast<std::size_t>(std::max(ScaleSkinLength(n, dpi), 0)));
+  std::vector<int> from(static_cast<std::size_t>(std::max(ScaleLength(n, dpi), 0)));
   for (int x = 0; x < n; ++x) {
-    const int end = ScaleSkinLength(x + 1, dpi);
-    for (int i = ScaleSkinLength(x, dpi); i < end; ++i) from[static_cast<std::size_t>(i)] = x;
+    const int end = ScaleLength(x + 1, dpi);
+    for (int i = ScaleLength(x, dpi); i < end; ++i) from[static_cast<std::size_t>(i)] = x;
   }
   return from;
 }
@@ -30,7 +28,7 @@ std::vector<int> SourceIndexes(int n, int dpi) {
 void CopyScaledKey(const TvnKeyRef& from, const TvnKeyRef& to, int dpi) {
   switch (from.Kind) {
     case TvnValueKind::Length:
-      FieldOf<int>(to) = ScaleSkinLength(FieldOf<int>(from), dpi);
+      FieldOf<int>(to) = ScaleLength(FieldOf<int>(from), dpi);
       break;
     case TvnValueKind::Integer:
     case TvnValueKind::Color:
@@ -82,20 +80,13 @@ int ClampSkinDpi(int dpi) {
   return std::clamp(dpi, kSkinMinDpi, kSkinMaxDpi);
 }
 
-int ScaleSkinLength(int value, int dpi) {
-  const long long product = static_cast<long long>(std::llabs(value)) * dpi;
-  // A hostile skin's huge numbers stay within an int instead of wrapping around.
-  const long long scaled = std::min<long long>((product + kSkinDesignDpi / 2) / kSkinDesignDpi, INT_MAX);
-  return static_cast<int>(value < 0 ? -scaled : scaled);
-}
-
 TRect ScaleSkinRect(const TRect& r, int dpi) {
-  return {ScaleSkinLength(r.Left, dpi), ScaleSkinLength(r.Top, dpi), ScaleSkinLength(r.Right, dpi),
-          ScaleSkinLength(r.Bottom, dpi)};
+  return {ScaleLength(r.Left, dpi), ScaleLength(r.Top, dpi), ScaleLength(r.Right, dpi),
+          ScaleLength(r.Bottom, dpi)};
 }
 
 TPoint ScaleSkinPoint(const TPoint& p, int dpi) {
-  return {ScaleSkinLength(p.X, dpi), ScaleSkinLength(p.Y, dpi)};
+  return {ScaleLength(p.X, dpi), ScaleLength(p.Y, dpi)};
 }
 
 TPixelBitmap ScaleSkinPicture(const TPixelBitmap& picture, int dpi) {

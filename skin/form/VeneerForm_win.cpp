@@ -344,7 +344,7 @@ void TvnVeneerForm::SetDefInActiveCaptionFont(const TFontDesc& value) {
 
 int TvnVeneerForm::Dpi() const { return FForm ? FForm->PixelsPerInch() : kDesignDpi; }
 
-int TvnVeneerForm::Scaled(int designLength) const { return ScaleToDpi(designLength, Dpi()); }
+int TvnVeneerForm::Scaled(int designLength) const { return ScaleLength(designLength, Dpi()); }
 
 TvnSkinData* TvnVeneerForm::Skin() const {
   return FSkinData && !FHighContrast ? &FSkinData->AtDpi(Dpi()) : nullptr;

@@ -236,13 +236,13 @@ TEST_F(SkinnedWindowTest, AtTheSystemDpiTheWindowIsTheScaledSkin) {
   (void)DpiAware;  // Wine 8 refuses both contexts but gives every process the prefix's DPI
   const int dpi = SystemDpi();
   EXPECT_EQ(Form->PixelsPerInch(), dpi);
-  EXPECT_EQ(Form->ClientWidth(), ScaleToDpi(370, dpi));
-  EXPECT_EQ(Form->ClientHeight(), ScaleToDpi(347, dpi));
+  EXPECT_EQ(Form->ClientWidth(), ScaleLength(370, dpi));
+  EXPECT_EQ(Form->ClientHeight(), ScaleLength(347, dpi));
   const RECT r = Bounds();
   const int w = r.right - r.left, h = r.bottom - r.top;
   // The client and each frame inset are rounded on their own: the whole within a pixel.
-  EXPECT_LE(std::abs(w - ScaleToDpi(385, dpi)), 1) << w;
-  EXPECT_LE(std::abs(h - ScaleToDpi(392, dpi)), 1) << h;
+  EXPECT_LE(std::abs(w - ScaleLength(385, dpi)), 1) << w;
+  EXPECT_LE(std::abs(h - ScaleLength(392, dpi)), 1) << h;
   EXPECT_TRUE(WindowRegion(Window()) == ToolRegion(w, h, dpi));
   const TPixelBitmap shot = Capture(Window());
   WriteFileBytes(Binary / ("quillon-" + std::to_string(dpi) + ".bmp"), EncodeBmp(shot));

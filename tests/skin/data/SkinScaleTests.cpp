@@ -32,8 +32,9 @@ TEST(SkinScale, LengthsRoundHalfAwayFromZero) {
            {1, 144, 2}, {-1, 144, -2}, {3, 144, 5}, {2, 144, 3},  // 1.5, 4.5 and 3.0
            {1, 120, 1}, {2, 120, 3}, {5, 120, 6},                 // 1.25, 2.5 and 6.25
            {13, 192, 26}, {-13, 192, -26}, {1, 48, 1}, {3, 48, 2}, {14, 168, 25},
-           {INT_MAX, 192, INT_MAX}, {-INT_MAX, 480, -INT_MAX}, {INT_MAX / 2, 192, INT_MAX - 1}}) {
-    EXPECT_EQ(ScaleSkinLength(c.Value, c.Dpi), c.Expected) << c.Value << " at " << c.Dpi;
+           {INT_MAX, 192, INT_MAX}, {-INT_MAX, 480, -INT_MAX}, {INT_MAX / 2, 192, INT_MAX - 1},
+           {INT_MAX / 2 + 1, 192, INT_MAX}}) {  // the first length past an int
+    EXPECT_EQ(ScaleLength(c.Value, c.Dpi), c.Expected) << c.Value << " at " << c.Dpi;
   }
   EXPECT_EQ(ClampSkinDpi(0), 96);
   EXPECT_EQ(ClampSkinDpi(47), 48);
@@ -45,8 +46,8 @@ TEST(SkinScale, EveryPixelOfAScaledRectangleCameFromTheSameRectangle) {
   const TPixelBitmap source = PositionPicture(7, 5);
   for (int dpi : {96, 120, 144, 168, 192, 240, 288}) {
     const TPixelBitmap scaled = ScaleSkinPicture(source, dpi);
-    ASSERT_EQ(scaled.Width(), ScaleSkinLength(7, dpi)) << dpi;
-    ASSERT_EQ(scaled.Height(), ScaleSkinLength(5, dpi)) << dpi;
+    ASSERT_EQ(scaled.Width(), ScaleLength(7, dpi)) << dpi;
+    ASSERT_EQ(scaled.Height(), ScaleLength(5, dpi)) << dpi;
     // Every one-pixel rectangle of the source, and so every rectangle, covers exactly the
     // scaled pixels of the same colour: the last and the first column of neighbours meet.
     for (int y = 0; y < 5; ++y)
@@ -88,7 +89,7 @@ TEST(SkinScale, ALoadedSkinScalesItsGeometryAndKeepsItsIndexesAndWords) {
   EXPECT_EQ(big.Picture.Height(), 21);
   EXPECT_EQ(big.Mask.Width(), 30);
   ASSERT_EQ(big.ActivePictures.size(), 2u);
-  EXPECT_EQ(big.ActivePictures[0].Width(), ScaleSkinLength(data.ActivePictures[0].Width(), 144));
+  EXPECT_EQ(big.ActivePictures[0].Width(), ScaleLength(data.ActivePictures[0].Width(), 144));
   ASSERT_EQ(data.LeftTopPoint, (TPoint{3, 5}));  // moved into the client rectangle on reading
   EXPECT_EQ(big.LeftTopPoint, (TPoint{5, 8}));
   EXPECT_EQ(big.RightBottomPoint, ScaleSkinPoint(data.RightBottomPoint, 144));

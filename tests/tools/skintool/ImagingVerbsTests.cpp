@@ -62,7 +62,7 @@ TEST(SkintoolScale, FrameAtAScaleIsTheScaledFrame) {
   const TPixelBitmap base = DecodeBmp(ReadFileBytes(plain));
   for (const char* scale : {"1.25", "1.5", "2", "0.5"}) {
     const int dpi = static_cast<int>(std::stod(scale) * 96);
-    const std::string size = std::to_string(ScaleSkinLength(191, dpi)) + "x" + std::to_string(ScaleSkinLength(135, dpi));
+    const std::string size = std::to_string(ScaleLength(191, dpi)) + "x" + std::to_string(ScaleLength(135, dpi));
     const std::filesystem::path out = std::filesystem::path(QUILLON_BINARY_DIR) / "skintool-scale-n.bmp";
     const TResult r = Tool({"render", Skin, "--size", size, "--scale", scale, "-o", Utf8(out)});
     ASSERT_EQ(r.Code, 0) << scale << ": " << r.Err;
