@@ -171,6 +171,60 @@ std::size_t MapFixed(std::uint8_t* p, std::size_t count, const TByteMap& map) {
 }  // namespace
 #endif
 
+#if VN_EFFECTS_SSE2 && defined(__GNUC__)
+// The same maps, the blend and the grey 32 bytes (or pixels) at a time with AVX2, decided once
+// at run time. The 256-bit unpacks and packs work within 128-bit halves, so each half does
+// what the 16-byte form does and the bytes stay in order.
+#define VN_EFFECTS_WIDE 1
+namespace {
+
+template <bool Even>
+__attribute__((target("avx2"))) inline __m256i RoundWordsWide(__m256i f) {
+  if constexpr (Even) {
+    const __m256i tie = _mm256_cmpeq_epi16(_mm256_and_si256(f, _mm256_set1_epi16(0x1FF)), _mm256_set1_epi16(0x100));
+    f = _mm256_add_epi16(f, tie);
+  }
+  return _mm256_srli_epi16(f, 8);
+}
+
+template <bool Even, int Exceptions>
+__attribute__((target("avx2"))) std::size_t MapFixedWide(std::uint8_t* p, std::size_t count, const TByteMap& map) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i mul = _mm256_set1_epi16(static_cast<short>(map.Mul));
+  const __m256i add = _mm256_set1_epi16(static_cast<short>(map.Add));
+  __m256i except[4], delta[4];
+  for (std::size_t e = 0; e < 4; ++e) {
+    except[e] = _mm256_set1_epi8(static_cast<char>(map.ExceptValue[e]));
+    delta[e] = _mm256_set1_epi8(static_cast<char>(map.ExceptUp[e] ? 1 : -1));
+  }
+  std::size_t i = 0;
+  for (; i + 32 <= count; i += 32) {
+    __m256i* at = reinterpret_cast<__m256i*>(p + i);
+    const __m256i v = _mm256_loadu_si256(at);
+    const __m256i lo = _mm256_add_epi16(_mm256_mulhi_epu16(_mm256_unpacklo_epi8(zero, v), mul), add);
+    const __m256i hi = _mm256_add_epi16(_mm256_mulhi_epu16(_mm256_unpackhi_epi8(zero, v), mul), add);
+    __m256i r = _mm256_packus_epi16(RoundWordsWide<Even>(lo), RoundWordsWide<Even>(hi));
+    for (int e = 0; e < Exceptions; ++e)
+      r = _mm256_add_epi8(r, _mm256_and_si256(_mm256_cmpeq_epi8(v, except[e]), delta[e]));
+    _mm256_storeu_si256(at, r);
+  }
+  return i;
+}
+
+template <bool Even>
+std::size_t MapFixedWide(std::uint8_t* p, std::size_t count, const TByteMap& map) {
+  switch (map.ExceptCount) {
+    case 0: return MapFixedWide<Even, 0>(p, count, map);
+    case 1: return MapFixedWide<Even, 1>(p, count, map);
+    case 2: return MapFixedWide<Even, 2>(p, count, map);
+    case 3: return MapFixedWide<Even, 3>(p, count, map);
+    default: return MapFixedWide<Even, 4>(p, count, map);
+  }
+}
+
+}  // namespace
+#endif
+
 void MapBytes(std::uint8_t* p, std::size_t count, const TByteMap& map) {
 #if VN_EFFECTS_SSE2
   std::size_t i = 0;
@@ -181,7 +235,10 @@ void MapBytes(std::uint8_t* p, std::size_t count, const TByteMap& map) {
       _mm_storeu_si128(at, _mm_xor_si128(_mm_loadu_si128(at), ones));
     }
   } else if (map.Fixed) {
-    i = map.Even ? MapFixed<true>(p, count, map) : MapFixed<false>(p, count, map);
+#if VN_EFFECTS_WIDE
+    if (CpuFeatures().Avx2) i = map.Even ? MapFixedWide<true>(p, count, map) : MapFixedWide<false>(p, count, map);
+#endif
+    i += map.Even ? MapFixed<true>(p + i, count - i, map) : MapFixed<false>(p + i, count - i, map);
   }
   MapBytesPlain(p + i, count - i, map);
 #else
@@ -298,10 +355,41 @@ std::size_t BlendFixed(std::uint8_t* s, const std::uint8_t* o, std::size_t count
 }  // namespace
 #endif
 
+#if VN_EFFECTS_WIDE
+namespace {
+template <bool Even>
+__attribute__((target("avx2"))) std::size_t BlendFixedWide(std::uint8_t* s, const std::uint8_t* o, std::size_t count,
+                                                           const TBlend& blend) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i mulS = _mm256_set1_epi16(static_cast<short>(blend.MulS));
+  const __m256i mulO = _mm256_set1_epi16(static_cast<short>(blend.MulO));
+  const __m256i add = _mm256_set1_epi16(static_cast<short>(blend.Add));
+  std::size_t i = 0;
+  for (; i + 32 <= count; i += 32) {
+    __m256i* at = reinterpret_cast<__m256i*>(s + i);
+    const __m256i vs = _mm256_loadu_si256(at);
+    const __m256i vo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(o + i));
+    __m256i lo = _mm256_add_epi16(_mm256_mulhi_epu16(_mm256_unpacklo_epi8(zero, vs), mulS), add);
+    __m256i hi = _mm256_add_epi16(_mm256_mulhi_epu16(_mm256_unpackhi_epi8(zero, vs), mulS), add);
+    lo = _mm256_add_epi16(lo, _mm256_mulhi_epu16(_mm256_unpacklo_epi8(zero, vo), mulO));
+    hi = _mm256_add_epi16(hi, _mm256_mulhi_epu16(_mm256_unpackhi_epi8(zero, vo), mulO));
+    _mm256_storeu_si256(at, _mm256_packus_epi16(RoundWordsWide<Even>(lo), RoundWordsWide<Even>(hi)));
+  }
+  return i;
+}
+}  // namespace
+#endif
+
 void BlendBytes(std::uint8_t* s, const std::uint8_t* o, std::size_t count, const TBlend& blend) {
 #if VN_EFFECTS_SSE2
   std::size_t i = 0;
-  if (blend.Fixed) i = blend.Even ? BlendFixed<true>(s, o, count, blend) : BlendFixed<false>(s, o, count, blend);
+  if (blend.Fixed) {
+#if VN_EFFECTS_WIDE
+    if (CpuFeatures().Avx2)
+      i = blend.Even ? BlendFixedWide<true>(s, o, count, blend) : BlendFixedWide<false>(s, o, count, blend);
+#endif
+    i += blend.Even ? BlendFixed<true>(s + i, o + i, count - i, blend) : BlendFixed<false>(s + i, o + i, count - i, blend);
+  }
   if (i < count) BlendBytesPlain(s + i, o + i, count - i, blend);
 #else
   BlendBytesPlain(s, o, count, blend);
@@ -685,28 +773,42 @@ void GrayPixelsPlain(std::uint8_t* p, int width) {
 #define VN_EFFECTS_GREY_SHUFFLE 1
 namespace {
 
+// Byte positions within the 48 bytes of 16 pixels (A: bytes 0-15, B: 16-31, C: 32-47); -1
+// (0x80) gives a zero byte. Pixels 0-7: blue-green pairs and red-zero pairs from A and B;
+// pixels 8-15 from B and C. Then where each of the 16 greys goes in A, B and C.
+enum { kBgA0, kBgB0, kRA0, kRB0, kBgB1, kBgC1, kRB1, kRC1, kOut0, kOut1, kOut2, kGreyShuffles };
+alignas(16) constexpr std::int8_t kGreyShuffle[kGreyShuffles][16] = {
+    {0, 1, 3, 4, 6, 7, 9, 10, 12, 13, 15, -1, -1, -1, -1, -1},
+    {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0, 2, 3, 5, 6},
+    {2, -1, 5, -1, 8, -1, 11, -1, 14, -1, -1, -1, -1, -1, -1, -1},
+    {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 1, -1, 4, -1, 7, -1},
+    {8, 9, 11, 12, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
+    {-1, -1, -1, -1, -1, -1, 1, 2, 4, 5, 7, 8, 10, 11, 13, 14},
+    {10, -1, 13, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
+    {-1, -1, -1, -1, 0, -1, 3, -1, 6, -1, 9, -1, 12, -1, 15, -1},
+    {0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5},
+    {5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10},
+    {10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15},
+};
+// n = 11 blue + 59 green + 30 red hundredths (at most 25,500) rounded half to even:
+// g = (n + 50) div 100, less one where n + 50 is an exact odd multiple of 100 (a tie that
+// went up from an even grey). (n + 50) x 41,944 / 2^22 is the division, exact for n here.
+constexpr short kGreyReciprocal = static_cast<short>(41944);
+
+__attribute__((target("ssse3"))) inline __m128i GreyShuffle(int which) {
+  return _mm_load_si128(reinterpret_cast<const __m128i*>(kGreyShuffle[which]));
+}
+
+// The bytes of x picked by one shuffle, with those of y picked by another.
+__attribute__((target("ssse3"))) inline __m128i Take(__m128i x, int fromX, __m128i y, int fromY) {
+  return _mm_or_si128(_mm_shuffle_epi8(x, GreyShuffle(fromX)), _mm_shuffle_epi8(y, GreyShuffle(fromY)));
+}
+
 __attribute__((target("ssse3"))) int GrayPixelsShuffled(std::uint8_t* p, int width) {
-  // Byte positions within the 48 bytes of 16 pixels (A: bytes 0-15, B: 16-31, C: 32-47); -1
-  // (0x80) gives a zero byte. Pixels 0-7: blue-green pairs and red-zero pairs from A and B;
-  // pixels 8-15 from B and C.
-  const __m128i bgA0 = _mm_setr_epi8(0, 1, 3, 4, 6, 7, 9, 10, 12, 13, 15, -1, -1, -1, -1, -1);
-  const __m128i bgB0 = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0, 2, 3, 5, 6);
-  const __m128i rA0 = _mm_setr_epi8(2, -1, 5, -1, 8, -1, 11, -1, 14, -1, -1, -1, -1, -1, -1, -1);
-  const __m128i rB0 = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 1, -1, 4, -1, 7, -1);
-  const __m128i bgB1 = _mm_setr_epi8(8, 9, 11, 12, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
-  const __m128i bgC1 = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, 1, 2, 4, 5, 7, 8, 10, 11, 13, 14);
-  const __m128i rB1 = _mm_setr_epi8(10, -1, 13, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
-  const __m128i rC1 = _mm_setr_epi8(-1, -1, -1, -1, 0, -1, 3, -1, 6, -1, 9, -1, 12, -1, 15, -1);
-  const __m128i out0 = _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5);
-  const __m128i out1 = _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10);
-  const __m128i out2 = _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15);
   const __m128i weightsBG = _mm_setr_epi8(11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59);
   const __m128i weightR = _mm_setr_epi8(30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0);
   const __m128i fifty = _mm_set1_epi16(50), hundred = _mm_set1_epi16(100), one = _mm_set1_epi16(1);
-  const __m128i reciprocal = _mm_set1_epi16(static_cast<short>(41944));
-  // n = 11 blue + 59 green + 30 red hundredths (at most 25,500) rounded half to even:
-  // g = (n + 50) div 100, less one where n + 50 is an exact odd multiple of 100 (a tie that
-  // went up from an even grey). (n + 50) x 41,944 / 2^22 is the division, exact for n here.
+  const __m128i reciprocal = _mm_set1_epi16(kGreyReciprocal);
   auto grey = [&](__m128i n) {
     const __m128i m = _mm_add_epi16(n, fifty);
     const __m128i g = _mm_srli_epi16(_mm_mulhi_epu16(m, reciprocal), 6);
@@ -717,16 +819,62 @@ __attribute__((target("ssse3"))) int GrayPixelsShuffled(std::uint8_t* p, int wid
   for (; x + 16 <= width; x += 16, p += 48) {
     __m128i* at = reinterpret_cast<__m128i*>(p);
     const __m128i a = _mm_loadu_si128(at), b = _mm_loadu_si128(at + 1), c = _mm_loadu_si128(at + 2);
-    const __m128i n0 = _mm_add_epi16(
-        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(a, bgA0), _mm_shuffle_epi8(b, bgB0)), weightsBG),
-        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(a, rA0), _mm_shuffle_epi8(b, rB0)), weightR));
-    const __m128i n1 = _mm_add_epi16(
-        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(b, bgB1), _mm_shuffle_epi8(c, bgC1)), weightsBG),
-        _mm_maddubs_epi16(_mm_or_si128(_mm_shuffle_epi8(b, rB1), _mm_shuffle_epi8(c, rC1)), weightR));
+    const __m128i n0 = _mm_add_epi16(_mm_maddubs_epi16(Take(a, kBgA0, b, kBgB0), weightsBG),
+                                     _mm_maddubs_epi16(Take(a, kRA0, b, kRB0), weightR));
+    const __m128i n1 = _mm_add_epi16(_mm_maddubs_epi16(Take(b, kBgB1, c, kBgC1), weightsBG),
+                                     _mm_maddubs_epi16(Take(b, kRB1, c, kRC1), weightR));
     const __m128i g = _mm_packus_epi16(grey(n0), grey(n1));
-    _mm_storeu_si128(at, _mm_shuffle_epi8(g, out0));
-    _mm_storeu_si128(at + 1, _mm_shuffle_epi8(g, out1));
-    _mm_storeu_si128(at + 2, _mm_shuffle_epi8(g, out2));
+    _mm_storeu_si128(at, _mm_shuffle_epi8(g, GreyShuffle(kOut0)));
+    _mm_storeu_si128(at + 1, _mm_shuffle_epi8(g, GreyShuffle(kOut1)));
+    _mm_storeu_si128(at + 2, _mm_shuffle_epi8(g, GreyShuffle(kOut2)));
+  }
+  return x;
+}
+
+// Two groups of 16 pixels at a time with AVX2: the first group in the low halves of the
+// registers, the next in the high halves, each shuffled as above (the 256-bit shuffles work
+// within halves).
+__attribute__((target("avx2"))) inline __m256i GreyShuffleWide(int which) {
+  return _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(kGreyShuffle[which])));
+}
+
+__attribute__((target("avx2"))) inline __m256i TwoHalves(const std::uint8_t* low, const std::uint8_t* high) {
+  return _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(low))),
+                                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(high)), 1);
+}
+
+__attribute__((target("avx2"))) inline void StoreHalves(std::uint8_t* low, std::uint8_t* high, __m256i v) {
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(low), _mm256_castsi256_si128(v));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(high), _mm256_extracti128_si256(v, 1));
+}
+
+__attribute__((target("avx2"))) inline __m256i TakeWide(__m256i x, int fromX, __m256i y, int fromY) {
+  return _mm256_or_si256(_mm256_shuffle_epi8(x, GreyShuffleWide(fromX)), _mm256_shuffle_epi8(y, GreyShuffleWide(fromY)));
+}
+
+// The greys of sixteen sums n, as the 16-byte form works them out.
+__attribute__((target("avx2"))) inline __m256i GreyWide(__m256i n) {
+  const __m256i m = _mm256_add_epi16(n, _mm256_set1_epi16(50));
+  const __m256i g = _mm256_srli_epi16(_mm256_mulhi_epu16(m, _mm256_set1_epi16(kGreyReciprocal)), 6);
+  const __m256i tie = _mm256_and_si256(_mm256_cmpeq_epi16(_mm256_mullo_epi16(g, _mm256_set1_epi16(100)), m),
+                                       _mm256_and_si256(g, _mm256_set1_epi16(1)));
+  return _mm256_sub_epi16(g, tie);
+}
+
+__attribute__((target("avx2"))) int GrayPixelsShuffledWide(std::uint8_t* p, int width) {
+  const __m256i weightsBG = _mm256_broadcastsi128_si256(_mm_setr_epi8(11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59));
+  const __m256i weightR = _mm256_broadcastsi128_si256(_mm_setr_epi8(30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0));
+  int x = 0;
+  for (; x + 32 <= width; x += 32, p += 96) {
+    const __m256i a = TwoHalves(p, p + 48), b = TwoHalves(p + 16, p + 64), c = TwoHalves(p + 32, p + 80);
+    const __m256i n0 = _mm256_add_epi16(_mm256_maddubs_epi16(TakeWide(a, kBgA0, b, kBgB0), weightsBG),
+                                        _mm256_maddubs_epi16(TakeWide(a, kRA0, b, kRB0), weightR));
+    const __m256i n1 = _mm256_add_epi16(_mm256_maddubs_epi16(TakeWide(b, kBgB1, c, kBgC1), weightsBG),
+                                        _mm256_maddubs_epi16(TakeWide(b, kRB1, c, kRC1), weightR));
+    const __m256i g = _mm256_packus_epi16(GreyWide(n0), GreyWide(n1));
+    StoreHalves(p, p + 48, _mm256_shuffle_epi8(g, GreyShuffleWide(kOut0)));
+    StoreHalves(p + 16, p + 64, _mm256_shuffle_epi8(g, GreyShuffleWide(kOut1)));
+    StoreHalves(p + 32, p + 80, _mm256_shuffle_epi8(g, GreyShuffleWide(kOut2)));
   }
   return x;
 }
@@ -736,6 +884,11 @@ __attribute__((target("ssse3"))) int GrayPixelsShuffled(std::uint8_t* p, int wid
 
 void GrayPixels(std::uint8_t* p, int width) {
 #if VN_EFFECTS_GREY_SHUFFLE
+  if (CpuFeatures().Avx2) {
+    const int done = GrayPixelsShuffledWide(p, width);
+    p += static_cast<std::ptrdiff_t>(done) * 3;
+    width -= done;
+  }
   if (CpuFeatures().Ssse3) {
     const int done = GrayPixelsShuffled(p, width);
     p += static_cast<std::ptrdiff_t>(done) * 3;
