@@ -74,7 +74,7 @@ inline std::uint16_t FixedMixWeight(double m) {
   const double scaled = RoundEven(m * 65536);
   return static_cast<std::uint16_t>(scaled < 65535 ? scaled : 65535);
 }
-// Whether MixBytesFixed has its fast form here: AVX2 (and AVX-512 outside the Windows build),
+// Whether MixBytesFixed has its fast form here: AVX2 (and AVX-512 where the processor has it),
 // found at run time (elsewhere it is the plain loop, and the wipes keep to MixBytes).
 bool HaveFixedMix();
 // MixBytesPlain's bytes with n[i] = 1 - m[i], for weights m[i] in 0..1 that many rows share

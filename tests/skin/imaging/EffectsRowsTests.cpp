@@ -1,5 +1,5 @@
 // The fast pixel loops give the same bytes as the plain ones, on random rows whose lengths end
-// exactly on a 16- or 32-byte block (16 or 32 pixels for grey), one short of it and one past it.
+// exactly on a 16-, 32- or 64-byte block (as many pixels for grey), one short of it and one past it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,7 +20,7 @@ std::vector<std::uint8_t> RandomBytes(std::mt19937& rng, std::size_t n) {
   return v;
 }
 
-const std::size_t kLengths[] = {0, 1, 15, 16, 17, 31, 32, 33, 47, 48, 49, 95, 96, 99, 300};
+const std::size_t kLengths[] = {0, 1, 15, 16, 17, 31, 32, 33, 47, 48, 49, 63, 64, 65, 95, 96, 99, 191, 192, 195, 300};
 
 }  // namespace
 
