@@ -948,20 +948,10 @@ __attribute__((target("avx512bw"))) inline __m512i GreyShuffle512(int which) {
   return _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_load_si128(reinterpret_cast<const __m128i*>(kGreyShuffle[which])));
 }
 
-__attribute__((target("avx512bw"))) inline __m512i FourQuarters(const std::uint8_t* p) {
-  __m512i v = _mm512_zextsi128_si512(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
-  v = _mm512_inserti32x4(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 48)), 1);
-  v = _mm512_inserti32x4(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 96)), 2);
-  return _mm512_inserti32x4(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 144)), 3);
-}
-
-__attribute__((target("avx512bw"))) inline void StoreQuarters(std::uint8_t* p, __m512i v) {
-  // (The zero-masked extracts stand for the plain ones, whose undefined parts this compiler
-  // warns of.)
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm512_maskz_extracti32x4_epi32(0xF, v, 0));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 48), _mm512_maskz_extracti32x4_epi32(0xF, v, 1));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 96), _mm512_maskz_extracti32x4_epi32(0xF, v, 2));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 144), _mm512_maskz_extracti32x4_epi32(0xF, v, 3));
+// Quarters (16 bytes) of two registers picked by a two-source permute of quadwords: k picks
+// quarter k % 4 of x for k < 4, of y for k >= 4 (as k - 4).
+__attribute__((target("avx512bw"))) inline __m512i PickQuarters(__m512i x, __m512i y, int q0, int q1, int q2, int q3) {
+  return _mm512_permutex2var_epi64(x, _mm512_setr_epi64(2 * q0, 2 * q0 + 1, 2 * q1, 2 * q1 + 1, 2 * q2, 2 * q2 + 1, 2 * q3, 2 * q3 + 1), y);
 }
 
 __attribute__((target("avx512bw"))) inline __m512i Take512(__m512i x, int fromX, __m512i y, int fromY) {
@@ -980,15 +970,24 @@ __attribute__((target("avx512bw"))) int GrayPixelsShuffled512(std::uint8_t* p, i
   const __m512i weightR = _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_setr_epi8(30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0));
   int x = 0;
   for (; x + 64 <= width; x += 64, p += 192) {
-    const __m512i a = FourQuarters(p), b = FourQuarters(p + 16), c = FourQuarters(p + 32);
+    // The 192 bytes are quarters 0-11; group k (bytes 48k to 48k + 47) is quarters 3k, 3k + 1
+    // and 3k + 2, which go to quarter k of a, b and c.
+    const __m512i l0 = _mm512_loadu_si512(p), l1 = _mm512_loadu_si512(p + 64), l2 = _mm512_loadu_si512(p + 128);
+    const __m512i a = PickQuarters(PickQuarters(l0, l1, 0, 3, 6, 0), l2, 0, 1, 2, 5);
+    const __m512i b = PickQuarters(PickQuarters(l0, l1, 1, 4, 7, 0), l2, 0, 1, 2, 6);
+    const __m512i c = PickQuarters(PickQuarters(l0, l1, 2, 5, 0, 0), l2, 0, 1, 4, 7);
     const __m512i n0 = _mm512_add_epi16(_mm512_maddubs_epi16(Take512(a, kBgA0, b, kBgB0), weightsBG),
                                         _mm512_maddubs_epi16(Take512(a, kRA0, b, kRB0), weightR));
     const __m512i n1 = _mm512_add_epi16(_mm512_maddubs_epi16(Take512(b, kBgB1, c, kBgC1), weightsBG),
                                         _mm512_maddubs_epi16(Take512(b, kRB1, c, kRC1), weightR));
     const __m512i g = _mm512_packus_epi16(Grey512(n0), Grey512(n1));
-    StoreQuarters(p, _mm512_shuffle_epi8(g, GreyShuffle512(kOut0)));
-    StoreQuarters(p + 16, _mm512_shuffle_epi8(g, GreyShuffle512(kOut1)));
-    StoreQuarters(p + 32, _mm512_shuffle_epi8(g, GreyShuffle512(kOut2)));
+    const __m512i ra = _mm512_shuffle_epi8(g, GreyShuffle512(kOut0));
+    const __m512i rb = _mm512_shuffle_epi8(g, GreyShuffle512(kOut1));
+    const __m512i rc = _mm512_shuffle_epi8(g, GreyShuffle512(kOut2));
+    // And back: quarter k of ra, rb and rc to quarters 3k, 3k + 1 and 3k + 2.
+    _mm512_storeu_si512(p, PickQuarters(PickQuarters(ra, rb, 0, 4, 0, 1), rc, 0, 1, 4, 3));
+    _mm512_storeu_si512(p + 64, PickQuarters(PickQuarters(rb, ra, 1, 0, 6, 2), rc, 0, 5, 2, 3));
+    _mm512_storeu_si512(p + 128, PickQuarters(PickQuarters(rc, ra, 2, 7, 0, 3), rb, 0, 1, 7, 3));
   }
   return x;
 }
