@@ -351,8 +351,9 @@ TvnSkinData* TvnVeneerForm::Skin() const {
 }
 
 void TvnVeneerForm::FollowHighContrast(const TMessage& m) {
-  // Switched: the skin steps back, or comes back, on the frame and every skinned control.
-  if (HighContrastOn() != FHighContrast) {
+  // Switched: the skin steps back, or comes back, on the frame and every skinned control. The
+  // answer every control and menu reads is asked of the system again here, where it can change.
+  if (RefreshHighContrast() != FHighContrast) {
     ApplySkin();
     vnWalkSkinControls(*FForm, nullptr, [](TvnSkinControl& c) { c.ApplySkinChange(); });
   }

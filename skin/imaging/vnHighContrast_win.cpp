@@ -1,5 +1,15 @@
 #include "skin/imaging/vnHighContrast_win.h"
 
+#include <optional>
+#include <utility>
+
+namespace {
+
+THighContrastQuery gQuery = SystemHighContrast;
+std::optional<bool> gKept;  // none until first asked
+
+}  // namespace
+
 bool SystemHighContrast() {
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof(contrast);
@@ -7,7 +17,18 @@ bool SystemHighContrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-bool (*HighContrastOn)() = SystemHighContrast;
+bool HighContrastOn() { return gKept ? *gKept : RefreshHighContrast(); }
+
+bool RefreshHighContrast() {
+  gKept = gQuery();
+  return *gKept;
+}
+
+THighContrastQuery ReplaceHighContrastQuery(THighContrastQuery query) {
+  THighContrastQuery replaced = std::exchange(gQuery, query);
+  RefreshHighContrast();
+  return replaced;
+}
 
 bool HighContrastMayHaveChanged(UINT msg, WPARAM wParam) {
   return (msg == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST) || msg == WM_SYSCOLORCHANGE;

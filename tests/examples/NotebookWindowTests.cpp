@@ -357,8 +357,7 @@ TEST_F(Notebook, RandomEventsLeaveConsistentListsAndNoGdiObjectsBehind) {
 bool g_notebookContrast = false;
 
 TEST_F(Notebook, HighContrastReachesEveryNoteTheBarsAndTheClient) {
-  bool (*saved)() = HighContrastOn;
-  HighContrastOn = [] { return g_notebookContrast; };
+  const THighContrastQuery saved = ReplaceHighContrastQuery([] { return g_notebookContrast; });
   const auto switchContrast = [&](bool on) {
     g_notebookContrast = on;
     ::SendMessageW(Main->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
@@ -387,5 +386,5 @@ TEST_F(Notebook, HighContrastReachesEveryNoteTheBarsAndTheClient) {
   for (int i = 0; i < Notes(); ++i) EXPECT_TRUE(FrameOf(Main->MDIChildren(i)).SkinSupport()) << i;
   EXPECT_NE(Main->Tabs->DrawnSkin(), nullptr);
   EXPECT_TRUE(cornerIs(Main->SkinData));
-  HighContrastOn = saved;
+  ReplaceHighContrastQuery(saved);
 }

@@ -26,11 +26,11 @@ constexpr COLORREF kContrastColours[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(2
 
 // Stands in for the system's switch; the answer and the colours go back whatever the test does.
 struct TContrastSwitch {
-  bool (*SavedQuery)() = HighContrastOn;
+  THighContrastQuery SavedQuery = nullptr;
   COLORREF Saved[std::size(kElements)];
   TContrastSwitch() {
     for (std::size_t i = 0; i < std::size(kElements); ++i) Saved[i] = ::GetSysColor(kElements[i]);
-    HighContrastOn = TestContrast;
+    SavedQuery = ReplaceHighContrastQuery(TestContrast);
   }
   // The system's colours change; a window hears WM_SYSCOLORCHANGE.
   void Colours(bool contrast) {
@@ -40,7 +40,7 @@ struct TContrastSwitch {
   ~TContrastSwitch() {
     g_contrast = false;
     Colours(false);
-    HighContrastOn = SavedQuery;
+    ReplaceHighContrastQuery(SavedQuery);
   }
 };
 
@@ -124,6 +124,7 @@ TEST_F(TContrastFixture, HighContrastGivesThePlainLookInSystemColoursAndTheSkinB
 TEST_F(TContrastFixture, AWindowMadeWhileHighContrastIsOnStartsPlain) {
   TContrastSwitch contrast;
   g_contrast = true;
+  RefreshHighContrast();  // switched before the window came, and heard by the program's windows
   Make(TFormBorderStyle::bsSingle, true);
   EXPECT_FALSE(Frame->SkinSupport());
   EXPECT_FALSE(HasRegion(Window()));
