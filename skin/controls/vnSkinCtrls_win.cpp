@@ -14,16 +14,6 @@
 #include <cstring>
 #include <utility>
 
-namespace {
-
-// A picture of the skin data's active pictures by index, or none for -1 or past the list.
-const TBmpPicture* ActivePicture(const TvnSkinData& skin, int index) {
-  if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;
-  return &skin.ActivePictures[static_cast<std::size_t>(index)];
-}
-
-}  // namespace
-
 // ---- TvnSkinControl ------------------------------------------------------------------------
 
 TvnSkinControl::TvnSkinControl(TComponent* owner) : TCustomControl(owner) {
@@ -155,8 +145,8 @@ void TvnSkinCustomControl::BindSkinDescription() {
   FSkinRect = custom->SkinRect;
   FSource = {custom->LeftTopPoint, custom->RightTopPoint, custom->LeftBottomPoint,
              custom->RightBottomPoint, custom->ClientRect};
-  FPicture = ActivePicture(*DrawnSkin(), custom->PictureIndex);
-  FMask = ActivePicture(*DrawnSkin(), custom->MaskPictureIndex);
+  FPicture = ActivePicture(DrawnSkin(), custom->PictureIndex);
+  FMask = ActivePicture(DrawnSkin(), custom->MaskPictureIndex);
   FSizingMode = vnSizingModeOf(FSkinRect, FSource);
 }
 

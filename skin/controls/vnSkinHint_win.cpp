@@ -26,12 +26,6 @@ constexpr UINT_PTR vnHintTimer = 1;
 int HintPause() { return Application ? Application->HintPause : 500; }
 int HintHidePause() { return Application ? Application->HintHidePause : 2500; }
 
-const TPixelBitmap* ActivePicture(const TvnSkinData& skin, int index) {
-  if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;
-  const TPixelBitmap& p = skin.ActivePictures[static_cast<std::size_t>(index)];
-  return p.IsEmpty() ? nullptr : &p;
-}
-
 // The text's extent with DrawText measuring from an empty rectangle.
 TvnHintSize TextExtent(HDC dc, std::wstring_view text) {
   RECT r{0, 0, 0, 0};
@@ -60,10 +54,10 @@ TvnSkinHintWindow::TLook TvnSkinHintWindow::Resolve() {
       hint.SkinData() && !HighContrastOn() ? &hint.SkinData()->AtDpi(form->PixelsPerInch()) : nullptr;
   if (skin && !skin->SkinEmpty && skin->HintWindowInfo && skin->HintWindowInfo->WindowPictureIndex != -1) {
     // An index that names no picture counts as no skin (nothing to draw the frame from).
-    if (const TPixelBitmap* picture = ActivePicture(*skin, skin->HintWindowInfo->WindowPictureIndex)) {
+    if (const TPixelBitmap* picture = ActivePicture(skin, skin->HintWindowInfo->WindowPictureIndex)) {
       look.Info = skin->HintWindowInfo.get();
       look.Picture = picture;
-      if (look.Info->MaskPictureIndex != -1) look.Mask = ActivePicture(*skin, look.Info->MaskPictureIndex);
+      if (look.Info->MaskPictureIndex != -1) look.Mask = ActivePicture(skin, look.Info->MaskPictureIndex);
     }
   }
   look.Font = hint.DefaultFont;

@@ -134,6 +134,12 @@ int TvnSkinData::IndexOfControl(std::string_view name) const {
   return -1;
 }
 
+const TBmpPicture* ActivePicture(const TvnSkinData* skin, int index) {
+  if (skin == nullptr || index < 0 || index >= static_cast<int>(skin->ActivePictures.size())) return nullptr;
+  const TBmpPicture& picture = skin->ActivePictures[static_cast<std::size_t>(index)];
+  return picture.IsEmpty() ? nullptr : &picture;
+}
+
 TvnSkinData& TvnSkinData::AtDpi(int dpi) {
   dpi = ClampSkinDpi(dpi);
   if (dpi == FSkinDpi || FSkinDpi != kSkinDesignDpi || SkinEmpty) return *this;

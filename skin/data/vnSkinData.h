@@ -140,3 +140,7 @@ private:
   TvnResourceStrData* FResourceStrData = nullptr;            // not owned
   TvnSkinNoticeSender* FNoticeSender = nullptr;              // not owned
 };
+
+// The skin's active picture at index, or null: no skin, an index that names no picture (-1 is
+// the descriptions' "none"), or an empty picture, which has nothing to draw from.
+const TBmpPicture* ActivePicture(const TvnSkinData* skin, int index);

@@ -43,12 +43,6 @@ std::u16string CaptionOf(TForm* form) {
   return {text.begin(), text.end()};
 }
 
-const TBmpPicture* ActivePicture(const TvnSkinData& skin, int index) {
-  if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;
-  const TBmpPicture& p = skin.ActivePictures[static_cast<std::size_t>(index)];
-  return p.IsEmpty() ? nullptr : &p;
-}
-
 }  // namespace
 
 TvnSkinMDITabsBar::TvnSkinMDITabsBar(TComponent* owner) : TvnSkinControl(owner) {
@@ -154,7 +148,7 @@ void TvnSkinMDITabsBar::PaintDefaultLook(TvnDibSurface& bitmap) {
 
 void TvnSkinMDITabsBar::PaintSkinnedLook(TvnDibSurface& bitmap) {
   const TvnDataSkinTabControl* d = TabDescription();
-  const TBmpPicture* picture = d && DrawnSkin() ? ActivePicture(*DrawnSkin(), d->PictureIndex) : nullptr;
+  const TBmpPicture* picture = d ? ActivePicture(DrawnSkin(), d->PictureIndex) : nullptr;
   TvnDibPainter(bitmap, {0, 0}).FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()), clBtnFace);
   if (picture && !d->TabsBGRect.IsEmpty()) {
     // The background piece repeated along the bar from x = 0, cut at the bar's edges.
@@ -233,7 +227,7 @@ void TvnSkinMDITabsBar::DrawTab(TvnDibPainter& painter, const TvnMDITab& tab, bo
   }
   TRect text = Rect(r.Left + 2, r.Top, r.Right - 2, r.Bottom);
   TColor colour = FDefaultFont.Color;
-  const TBmpPicture* picture = d && DrawnSkin() ? ActivePicture(*DrawnSkin(), d->PictureIndex) : nullptr;
+  const TBmpPicture* picture = d ? ActivePicture(DrawnSkin(), d->PictureIndex) : nullptr;
   if (!d) {
     painter.FillRect(r, hot ? kHotTabFill : tab.Active ? kActiveTabFill : clBtnFace);
   } else {

@@ -24,11 +24,6 @@ constexpr TColor kFrameColour = 0x800000;
 constexpr TColor kPressedFill = 0xB59385;
 constexpr TColor kHotFill = 0xD2BDB6;
 
-const TPixelBitmap* ActivePicture(const TvnSkinData* skin, int index) {
-  if (skin == nullptr || index < 0 || index >= static_cast<int>(skin->ActivePictures.size())) return nullptr;
-  return &skin->ActivePictures[static_cast<std::size_t>(index)];
-}
-
 // The plain look's box: pressed, under the mouse, or flat.
 void PaintPlainBox(HDC dc, const TRect& r, bool pressed, bool hot) {
   TCanvas canvas(dc);

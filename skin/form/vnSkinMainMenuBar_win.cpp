@@ -35,11 +35,6 @@ namespace {
 // menus have settled, not from inside their destruction.
 constexpr UINT kRebuildMessage = WM_APP + 0x2B1;
 
-const TPixelBitmap* ActivePicture(const TvnSkinData* skin, int index) {
-  if (skin == nullptr || index < 0 || index >= static_cast<int>(skin->ActivePictures.size())) return nullptr;
-  return &skin->ActivePictures[static_cast<std::size_t>(index)];
-}
-
 // The skin's object description of this name and class (exact name), or null.
 template <class T>
 const T* ObjectDescription(const TvnSkinData* skin, const std::string& name) {

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "framework/Bmp.h"
+#include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataObjects.h"
 #include "skin/data/vnSkinDataScale.h"
 
@@ -12,12 +13,6 @@ bool ParseDimension(const std::string& text, int& value) {
   if (text.empty() || text.size() > 9) return false;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc() && end == text.data() + text.size() && value > 0;
-}
-
-const TPixelBitmap* ActivePicture(const TvnSkinData& data, int index) {
-  if (index < 0 || index >= static_cast<int>(data.ActivePictures.size())) return nullptr;
-  const TPixelBitmap& p = data.ActivePictures[static_cast<std::size_t>(index)];
-  return p.IsEmpty() ? nullptr : &p;
 }
 
 }  // namespace
@@ -76,14 +71,14 @@ TPartGeometry WindowPart(const TvnSkinData& data, TSkinPart part) {
   TPartGeometry g;
   if (part == TSkinPart::Popup && data.PopupWindowInfo) {
     const TvnDataSkinPopupWindow& d = *data.PopupWindowInfo;
-    g.Picture = ActivePicture(data, d.WindowPictureIndex);
-    g.Mask = ActivePicture(data, d.MaskPictureIndex);
+    g.Picture = ActivePicture(&data, d.WindowPictureIndex);
+    g.Mask = ActivePicture(&data, d.MaskPictureIndex);
     g.Points = {d.LeftTopPoint, d.RightTopPoint, d.LeftBottomPoint, d.RightBottomPoint, d.ItemsRect};
     g.Stretch = {d.LeftStretch, d.TopStretch, d.RightStretch, d.BottomStretch};
   } else if (part == TSkinPart::Hint && data.HintWindowInfo) {
     const TvnDataSkinHintWindow& d = *data.HintWindowInfo;
-    g.Picture = ActivePicture(data, d.WindowPictureIndex);
-    g.Mask = ActivePicture(data, d.MaskPictureIndex);
+    g.Picture = ActivePicture(&data, d.WindowPictureIndex);
+    g.Mask = ActivePicture(&data, d.MaskPictureIndex);
     g.Points = {d.LeftTopPoint, d.RightTopPoint, d.LeftBottomPoint, d.RightBottomPoint, d.ClientRect};
     g.Stretch = {d.LeftStretch, d.TopStretch, d.RightStretch, d.BottomStretch};
   }
