@@ -8,6 +8,8 @@
 #include "skin/data/vnIniFile.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/data/vnSkinDataObjects.h"
+#include "skin/form/VeneerFormSkin.h"
+#include "skin/imaging/vnUtilsRegion.h"
 #include "skin/imaging/vnUtilsSystem_win.h"
 #include "tests/support/WindowTesting_win.h"
 
@@ -19,8 +21,39 @@
 
 namespace {
 
+// A pixel of RegionPixels: inside the window's region, or outside it.
+constexpr std::uint32_t kInRegion = 0xFFFFFF;
+constexpr std::uint32_t kOutOfRegion = 0;
 
+// The pixels a window's region covers, as a picture of w x h (all outside without a region).
+inline TPixelBitmap RegionPixels(HWND window, int w, int h) {
+  TPixelBitmap covered(w, h);
+  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+  if (::GetWindowRgn(window, region) != ERROR)
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) covered.SetPixel(x, y, ::PtInRegion(region, x, y) ? kInRegion : kOutOfRegion);
+  ::DeleteObject(region);
+  return covered;
+}
 
+// How many pixels of a window's region (as RegionPixels gives it) differ from the frame region
+// the skin's mask makes for a window of that size; -1 when the mask makes none.
+inline int FrameRegionMismatches(const TvnSkinData& s, const TPixelBitmap& covered) {
+  const int w = covered.Width(), h = covered.Height();
+  const TvnFrameGeometry g = CalcFrameGeometry(FrameSkinOf(s), w, h);
+  const auto expected =
+      FrameRegionRects({s.LeftTopPoint, s.RightTopPoint, s.LeftBottomPoint, s.RightBottomPoint, s.MaskRectArea},
+                       {g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.MaskArea}, ViewOf(s.Mask), w, h);
+  if (!expected) return -1;
+  int mismatches = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      bool in = false;
+      for (const TRect& r : *expected) in = in || r.Contains({x, y});
+      mismatches += in != (covered.GetPixel(x, y) == kInRegion);
+    }
+  return mismatches;
+}
 
 // A skin shaped like the program's own: [FORMINFO] of the embedded skin on a 191 x 135
 // picture, a mask that cuts the four outer corner pixels, a caption and four caption buttons

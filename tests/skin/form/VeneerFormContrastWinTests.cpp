@@ -51,17 +51,6 @@ bool HasRegion(HWND window) {
   return has;
 }
 
-// The pixels a window's region covers, as a picture (white inside).
-TPixelBitmap RegionPixels(HWND window, int w, int h) {
-  TPixelBitmap covered(w, h);
-  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-  if (::GetWindowRgn(window, region) != ERROR)
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) covered.SetPixel(x, y, ::PtInRegion(region, x, y) ? 0xFFFFFF : 0);
-  ::DeleteObject(region);
-  return covered;
-}
-
 // The frame fixture under a name of this file's own (its class is another in every file).
 struct TContrastFixture : TFrameFixture {};
 

@@ -106,25 +106,9 @@ TEST_F(TFrameFixture, SkinnedFrameSizesRegionAndHitCodes) {
   EXPECT_EQ(client.bottom, 347);
 
   // The region covers the same pixels as the frame region of the mask for this size.
-  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-  ASSERT_NE(::GetWindowRgn(Window(), region), ERROR);
-  const TvnSkinData& s = *Skin;
-  const TvnFrameGeometry g = CalcFrameGeometry(FrameSkinOf(s), 385, 392);
-  const auto expected = FrameRegionRects({s.LeftTopPoint, s.RightTopPoint, s.LeftBottomPoint, s.RightBottomPoint, s.MaskRectArea},
-                                         {g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.MaskArea},
-                                         ViewOf(s.Mask), 385, 392);
-  ASSERT_TRUE(expected.has_value());
-  int mismatches = 0;
-  for (int y = 0; y < 392; ++y)
-    for (int x = 0; x < 385; ++x) {
-      bool inExpected = false;
-      for (const TRect& r : *expected) inExpected = inExpected || r.Contains({x, y});
-      if (inExpected != (::PtInRegion(region, x, y) != FALSE)) ++mismatches;
-    }
-  const bool cornerIn = ::PtInRegion(region, 0, 0) != FALSE;
-  ::DeleteObject(region);
-  EXPECT_EQ(mismatches, 0);
-  EXPECT_FALSE(cornerIn);
+  const TPixelBitmap covered = RegionPixels(Window(), 385, 392);
+  EXPECT_EQ(FrameRegionMismatches(*Skin, covered), 0);
+  EXPECT_EQ(covered.GetPixel(0, 0), kOutOfRegion);
 
   EXPECT_EQ(Hit(200, 200), HTCLIENT);
   EXPECT_EQ(Hit(100, 10), HTCAPTION);   // over the caption object (34..314)
@@ -800,26 +784,10 @@ TEST_F(TFrameFixture, ADpiChangeScalesTheFrameAndComingBackIsPixelIdentical) {
   // The region is the scaled mask's, and the corner left out of the mask stays out.
   const TvnSkinData& s = Skin->AtDpi(144);
   ASSERT_EQ(s.Mask.Width(), 287);  // 191 at 1.5, rounded up from 286.5
-  const TvnFrameGeometry g = CalcFrameGeometry(FrameSkinOf(s), 578, 588);
-  const auto expected = FrameRegionRects({s.LeftTopPoint, s.RightTopPoint, s.LeftBottomPoint, s.RightBottomPoint, s.MaskRectArea},
-                                         {g.LeftTop, g.RightTop, g.LeftBottom, g.RightBottom, g.MaskArea},
-                                         ViewOf(s.Mask), 578, 588);
-  ASSERT_TRUE(expected.has_value());
-  HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-  ASSERT_NE(::GetWindowRgn(Window(), region), ERROR);
-  int mismatches = 0;
-  for (int y = 0; y < 588; ++y)
-    for (int x = 0; x < 578; ++x) {
-      bool in = false;
-      for (const TRect& r : *expected) in = in || r.Contains({x, y});
-      if (in != (::PtInRegion(region, x, y) != FALSE)) ++mismatches;
-    }
-  const bool cornerIn = ::PtInRegion(region, 2, 2) != FALSE;  // the two corner pixels became three
-  const bool besideCornerIn = ::PtInRegion(region, 3, 3) != FALSE;
-  ::DeleteObject(region);
-  EXPECT_EQ(mismatches, 0);
-  EXPECT_FALSE(cornerIn);
-  EXPECT_TRUE(besideCornerIn);
+  const TPixelBitmap covered = RegionPixels(Window(), 578, 588);
+  EXPECT_EQ(FrameRegionMismatches(s, covered), 0);
+  EXPECT_EQ(covered.GetPixel(2, 2), kOutOfRegion);  // the two corner pixels became three
+  EXPECT_EQ(covered.GetPixel(3, 3), kInRegion);
 
   // The caption object starts at 34 at 96 DPI, so at 51 here, not one pixel before.
   EXPECT_EQ(Hit(51, 15), HTCAPTION);
