@@ -7,6 +7,11 @@ namespace {
 
 THighContrastQuery gQuery = SystemHighContrast;
 std::optional<bool> gKept;  // none until first asked
+ULONGLONG gAskedAt = 0;     // when it was last asked (milliseconds since the system started)
+
+// A kept answer older than this is asked again on its next use: skinned controls on a form
+// without a skinned frame hear no switch, and they still follow one within a second.
+constexpr ULONGLONG kKeptFor = 1000;
 
 }  // namespace
 
@@ -17,10 +22,11 @@ bool SystemHighContrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-bool HighContrastOn() { return gKept ? *gKept : RefreshHighContrast(); }
+bool HighContrastOn() { return gKept && ::GetTickCount64() - gAskedAt < kKeptFor ? *gKept : RefreshHighContrast(); }
 
 bool RefreshHighContrast() {
   gKept = gQuery();
+  gAskedAt = ::GetTickCount64();
   return *gKept;
 }
 

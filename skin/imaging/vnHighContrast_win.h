@@ -3,14 +3,15 @@
 // have been switched. While it is on, a skinned frame steps back to its plain look in the system
 // colours: the skin is not forced on a user who asked for contrast.
 //
-// Controls ask on every paint, so the answer is kept here and asked of the system again only
-// when it can have changed: a frame hearing one of the messages below refreshes it.
+// Controls ask on every paint, so the answer is kept here and asked of the system again when it
+// can have changed: a frame hearing one of the messages below refreshes it at once, and an
+// answer kept for a second is asked again on its next use (for controls with no frame to hear).
 #include <windows.h>
 
 // The system's answer: SPI_GETHIGHCONTRAST with HCF_HIGHCONTRASTON.
 bool SystemHighContrast();
 
-// The kept answer: asked on first use, then again only by RefreshHighContrast.
+// The kept answer: asked on first use, then again by RefreshHighContrast or once it is a second old.
 bool HighContrastOn();
 // Asks the question again, keeps the answer and returns it.
 bool RefreshHighContrast();

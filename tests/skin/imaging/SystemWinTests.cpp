@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "skin/imaging/vnHighContrast_win.h"
 #include "skin/imaging/vnUtilsSystem_win.h"
 
 namespace {
@@ -76,4 +77,20 @@ TEST(WindowCapabilities, DropShadowsOnALaterSystem) {
   EXPECT_NE(window, nullptr);
   ::DestroyWindow(window);
   ::UnregisterClassW(wc.lpszClassName, wc.hInstance);
+}
+
+TEST(HighContrast, AKeptAnswerFollowsASwitchWithinASecondOrAtOnceWhenRefreshed) {
+  // Controls on a form with no skinned frame hear no switch: they read the kept answer, which
+  // is asked again once it is a second old.
+  static bool on = false;
+  const THighContrastQuery previous = ReplaceHighContrastQuery([] { return on; });
+  EXPECT_FALSE(HighContrastOn());
+  on = true;
+  EXPECT_FALSE(HighContrastOn()) << "asked again before a second";
+  ::Sleep(1050);
+  EXPECT_TRUE(HighContrastOn());
+  on = false;
+  EXPECT_FALSE(RefreshHighContrast());
+  EXPECT_FALSE(HighContrastOn());
+  ReplaceHighContrastQuery(previous);
 }
