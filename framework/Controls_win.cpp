@@ -1,5 +1,6 @@
 #include "framework/Controls_win.h"
 
+#include "framework/DpiScale.h"
 #include "framework/Forms_win.h"
 #include "framework/GdiCache_win.h"
 #include "framework/WindowException_win.h"
@@ -171,7 +172,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 void TWinControl::ScaleForDpi(int dpi) {
   if (dpi <= 0 || dpi == FPixelsPerInch) return;
   const int from = FPixelsPerInch;
-  const auto scale = [&](int v) { return ::MulDiv(v, dpi, from); };
+  const auto scale = [&](int v) { return ScaleBetweenDpis(v, from, dpi); };
   FPixelsPerInch = dpi;
   if (!FParentFont) FFont.Height = scale(FFont.Height);
   ApplyFont();  // with a parent's font, the parent's font as it is now

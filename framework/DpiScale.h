@@ -9,3 +9,8 @@ constexpr int kDesignDpi = 96;
 // value * dpi / 96 rounded half away from zero (1.5 becomes 2, -1.5 becomes -2). At 96 DPI the
 // value itself; elsewhere a result past an int stays at INT_MAX (or -INT_MAX) instead of wrapping.
 int ScaleLength(int value, int dpi);
+
+// value * to / from for a length already at DPI from, rounded and kept within an int the same
+// way: what a window moved to a monitor at another DPI gives its bounds and font. A from that is
+// not positive leaves the value as it is.
+int ScaleBetweenDpis(int value, int from, int to);

@@ -116,7 +116,7 @@ void TForm::CreateWnd() {
 
 void TForm::ScaleForDpi(int dpi) {
   if (dpi <= 0 || dpi == PixelsPerInch()) return;
-  const auto scale = [&](int v) { return v < 0 ? v : ::MulDiv(v, dpi, PixelsPerInch()); };
+  const auto scale = [&](int v) { return v < 0 ? v : ScaleBetweenDpis(v, PixelsPerInch(), dpi); };
   FClientWidth = scale(FClientWidth);
   FClientHeight = scale(FClientHeight);
   FDescribedClientWidth = scale(FDescribedClientWidth);

@@ -36,6 +36,13 @@ TEST(SkinScale, LengthsRoundHalfAwayFromZero) {
            {INT_MAX / 2 + 1, 192, INT_MAX}}) {  // the first length past an int
     EXPECT_EQ(ScaleLength(c.Value, c.Dpi), c.Expected) << c.Value << " at " << c.Dpi;
   }
+  // From one monitor's DPI to another's, as a window moved between them scales its bounds.
+  struct TMove { int Value, From, To, Expected; };
+  for (const TMove& c : std::initializer_list<TMove>{
+           {100, 144, 96, 67}, {3, 144, 96, 2}, {-3, 2, 1, -2},  // 66.67, 2.0 and -1.5
+           {1, 97, 145, 1}, {97, 97, 145, 145}, {INT_MAX, 96, 192, INT_MAX}, {5, 0, 144, 5}}) {
+    EXPECT_EQ(ScaleBetweenDpis(c.Value, c.From, c.To), c.Expected) << c.Value << " from " << c.From << " to " << c.To;
+  }
   EXPECT_EQ(ClampSkinDpi(0), 96);
   EXPECT_EQ(ClampSkinDpi(47), 48);
   EXPECT_EQ(ClampSkinDpi(480), 480);
