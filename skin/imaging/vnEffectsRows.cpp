@@ -26,12 +26,14 @@ struct TCpuFeatures {
   bool Ssse3 = false;
   bool Avx2 = false;
   bool Avx512 = false;  // AVX-512 with its byte and word instructions
+  bool Avx512Vbmi = false;  // and with its byte permutes
 };
 const TCpuFeatures& CpuFeatures() {
   static const TCpuFeatures features = [] {
     __builtin_cpu_init();
     return TCpuFeatures{__builtin_cpu_supports("ssse3") != 0, __builtin_cpu_supports("avx2") != 0,
-                        __builtin_cpu_supports("avx512bw") != 0};
+                        __builtin_cpu_supports("avx512bw") != 0,
+                        __builtin_cpu_supports("avx512bw") != 0 && __builtin_cpu_supports("avx512vbmi") != 0};
   }();
   return features;
 }
@@ -943,20 +945,33 @@ __attribute__((target("avx2"))) int GrayPixelsShuffledWide(std::uint8_t* p, int 
   return x;
 }
 
-// Four groups of 16 pixels at a time with AVX-512, one in each quarter of the registers.
-__attribute__((target("avx512bw"))) inline __m512i GreyShuffle512(int which) {
-  return _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_load_si128(reinterpret_cast<const __m128i*>(kGreyShuffle[which])));
-}
+// Sixty-four pixels at a time with AVX-512 and its byte permutes (VBMI), which gather any bytes
+// of two registers: the blue-green pairs and the red bytes of 32 pixels come straight out of
+// the 128 bytes that hold them, and each 64 bytes of greys, three times over, out of one
+// register of greys. Processors with AVX-512 but without byte permutes take the 32-pixel form.
+struct TGreyPermutes {
+  // Pixels 0-31 lie in bytes 0-95 of the first two registers loaded; pixels 32-63 in bytes
+  // 96-191, which are bytes 32-127 of the second and third: the same indices plus 32.
+  alignas(64) std::uint8_t BlueGreen[64];
+  alignas(64) std::uint8_t Red[64];  // red in the even bytes; the odd ones are masked to zero
+  // Where each output byte takes its grey from the packed greys: packing words to bytes goes
+  // by 16-byte lanes, so lane k holds pixels 8k to 8k + 7, then 32 + 8k to 32 + 8k + 7.
+  alignas(64) std::uint8_t Out[3][64];
+};
 
-// Quarters (16 bytes) of two registers picked by a two-source permute of quadwords: k picks
-// quarter k % 4 of x for k < 4, of y for k >= 4 (as k - 4).
-__attribute__((target("avx512bw"))) inline __m512i PickQuarters(__m512i x, __m512i y, int q0, int q1, int q2, int q3) {
-  return _mm512_permutex2var_epi64(x, _mm512_setr_epi64(2 * q0, 2 * q0 + 1, 2 * q1, 2 * q1 + 1, 2 * q2, 2 * q2 + 1, 2 * q3, 2 * q3 + 1), y);
+constexpr TGreyPermutes MakeGreyPermutes() {
+  TGreyPermutes t{};
+  for (int j = 0; j < 64; ++j) {
+    t.BlueGreen[j] = static_cast<std::uint8_t>(3 * (j / 2) + j % 2);
+    t.Red[j] = static_cast<std::uint8_t>(j % 2 ? 0 : 3 * (j / 2) + 2);
+  }
+  for (int o = 0; o < 192; ++o) {
+    const int pixel = o / 3, half = pixel / 32, q = pixel % 32;
+    t.Out[o / 64][o % 64] = static_cast<std::uint8_t>(16 * (q / 8) + 8 * half + q % 8);
+  }
+  return t;
 }
-
-__attribute__((target("avx512bw"))) inline __m512i Take512(__m512i x, int fromX, __m512i y, int fromY) {
-  return _mm512_or_si512(_mm512_shuffle_epi8(x, GreyShuffle512(fromX)), _mm512_shuffle_epi8(y, GreyShuffle512(fromY)));
-}
+constexpr TGreyPermutes kGreyPermutes = MakeGreyPermutes();
 
 __attribute__((target("avx512bw"))) inline __m512i Grey512(__m512i n) {
   const __m512i m = _mm512_add_epi16(n, _mm512_set1_epi16(50));
@@ -965,29 +980,23 @@ __attribute__((target("avx512bw"))) inline __m512i Grey512(__m512i n) {
   return _mm512_mask_sub_epi16(g, tie, g, _mm512_and_si512(g, _mm512_set1_epi16(1)));
 }
 
-__attribute__((target("avx512bw"))) int GrayPixelsShuffled512(std::uint8_t* p, int width) {
-  const __m512i weightsBG = _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_setr_epi8(11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59, 11, 59));
-  const __m512i weightR = _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_setr_epi8(30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0, 30, 0));
+__attribute__((target("avx512bw,avx512vbmi"))) int GrayPixelsPermuted(std::uint8_t* p, int width) {
+  const __m512i blueGreen0 = _mm512_load_si512(kGreyPermutes.BlueGreen), red0 = _mm512_load_si512(kGreyPermutes.Red);
+  const __m512i blueGreen1 = _mm512_add_epi8(blueGreen0, _mm512_set1_epi8(32)), red1 = _mm512_add_epi8(red0, _mm512_set1_epi8(32));
+  const __mmask64 evenBytes = 0x5555555555555555ULL;
+  const __m512i weightsBG = _mm512_set1_epi16(59 << 8 | 11), weightR = _mm512_set1_epi16(30);
   int x = 0;
   for (; x + 64 <= width; x += 64, p += 192) {
-    // The 192 bytes are quarters 0-11; group k (bytes 48k to 48k + 47) is quarters 3k, 3k + 1
-    // and 3k + 2, which go to quarter k of a, b and c.
     const __m512i l0 = _mm512_loadu_si512(p), l1 = _mm512_loadu_si512(p + 64), l2 = _mm512_loadu_si512(p + 128);
-    const __m512i a = PickQuarters(PickQuarters(l0, l1, 0, 3, 6, 0), l2, 0, 1, 2, 5);
-    const __m512i b = PickQuarters(PickQuarters(l0, l1, 1, 4, 7, 0), l2, 0, 1, 2, 6);
-    const __m512i c = PickQuarters(PickQuarters(l0, l1, 2, 5, 0, 0), l2, 0, 1, 4, 7);
-    const __m512i n0 = _mm512_add_epi16(_mm512_maddubs_epi16(Take512(a, kBgA0, b, kBgB0), weightsBG),
-                                        _mm512_maddubs_epi16(Take512(a, kRA0, b, kRB0), weightR));
-    const __m512i n1 = _mm512_add_epi16(_mm512_maddubs_epi16(Take512(b, kBgB1, c, kBgC1), weightsBG),
-                                        _mm512_maddubs_epi16(Take512(b, kRB1, c, kRC1), weightR));
+    const __m512i n0 = _mm512_add_epi16(_mm512_maddubs_epi16(_mm512_permutex2var_epi8(l0, blueGreen0, l1), weightsBG),
+                                        _mm512_maddubs_epi16(_mm512_maskz_permutex2var_epi8(evenBytes, l0, red0, l1), weightR));
+    const __m512i n1 = _mm512_add_epi16(_mm512_maddubs_epi16(_mm512_permutex2var_epi8(l1, blueGreen1, l2), weightsBG),
+                                        _mm512_maddubs_epi16(_mm512_maskz_permutex2var_epi8(evenBytes, l1, red1, l2), weightR));
     const __m512i g = _mm512_packus_epi16(Grey512(n0), Grey512(n1));
-    const __m512i ra = _mm512_shuffle_epi8(g, GreyShuffle512(kOut0));
-    const __m512i rb = _mm512_shuffle_epi8(g, GreyShuffle512(kOut1));
-    const __m512i rc = _mm512_shuffle_epi8(g, GreyShuffle512(kOut2));
-    // And back: quarter k of ra, rb and rc to quarters 3k, 3k + 1 and 3k + 2.
-    _mm512_storeu_si512(p, PickQuarters(PickQuarters(ra, rb, 0, 4, 0, 1), rc, 0, 1, 4, 3));
-    _mm512_storeu_si512(p + 64, PickQuarters(PickQuarters(rb, ra, 1, 0, 6, 2), rc, 0, 5, 2, 3));
-    _mm512_storeu_si512(p + 128, PickQuarters(PickQuarters(rc, ra, 2, 7, 0, 3), rb, 0, 1, 7, 3));
+    // (The masked form with every byte chosen is the plain permute; the plain intrinsic trips
+    // this compiler's uninitialised-value warning.)
+    for (int k = 0; k < 3; ++k)
+      _mm512_storeu_si512(p + 64 * k, _mm512_maskz_permutexvar_epi8(~__mmask64{0}, _mm512_load_si512(kGreyPermutes.Out[k]), g));
   }
   return x;
 }
@@ -997,8 +1006,8 @@ __attribute__((target("avx512bw"))) int GrayPixelsShuffled512(std::uint8_t* p, i
 
 void GrayPixels(std::uint8_t* p, int width) {
 #if VN_EFFECTS_GREY_SHUFFLE
-  if (CpuFeatures().Avx512) {
-    const int done = GrayPixelsShuffled512(p, width);
+  if (CpuFeatures().Avx512Vbmi) {
+    const int done = GrayPixelsPermuted(p, width);
     p += static_cast<std::ptrdiff_t>(done) * 3;
     width -= done;
   }
