@@ -104,37 +104,48 @@ TEST(EffectRows, MixAndGreyMatchThePlainLoop) {
 }
 
 TEST(EffectRows, FixedPointMixMatchesThePlainLoop) {
-  // Weights as the wipes add them up (steps of 1/k capped at 1, so 0 and 1 come exactly), over
-  // a picture against its inverse and against one chosen to put m (s - o) next to a .5 at
-  // every channel, where the fixed-point form must hand over to doubles. Lengths end on a
-  // 32-channel block, one short of it and one past, and in the middle of a pixel.
+  // Weights as the wipes add them up (steps of 1/k capped at 1, so 0 and 1 come exactly; steps
+  // of 1/8 make true ties at 1/2), over a picture against its inverse, against one chosen to
+  // put m (s - o) next to a .5 at every channel, and with weights chosen to put m (s - o)
+  // within 2^-20 or 2^-26 of a .5 or on it, where the fixed-point form must hand over to
+  // doubles. Lengths end on a 32- and a 64-channel block, one short of them and one past, and
+  // in the middle of a pixel.
   std::mt19937 rng(9);
-  const std::size_t lengths[] = {0, 1, 31, 32, 33, 45, 48, 51, 64, 3000};
-  for (int k : {7, 576, 1000})
+  const std::size_t lengths[] = {0, 1, 31, 32, 33, 45, 48, 51, 63, 64, 65, 127, 128, 129, 3000};
+  for (int k : {7, 8, 576, 1000})
     for (std::size_t n : lengths)
-      for (int kind = 0; kind < 3; ++kind) {
+      for (int kind = 0; kind < 4; ++kind) {
         std::vector<double> m(n), rest(n);
-        std::vector<std::uint16_t> fixed(n);
         double w = 0;
         for (std::size_t i = 0; i < n; ++i) {
           m[i] = w;
-          rest[i] = 1 - w;
-          fixed[i] = FixedMixWeight(w);
           if (i % 3 == 2) w = std::min(w + 1.0 / k * (n < 100 ? 40 : 1), 1.0);
         }
         std::vector<std::uint8_t> s = RandomBytes(rng, n), o = RandomBytes(rng, n);
         for (std::size_t i = 0; i < n; ++i) {
           if (kind == 1) o[i] = static_cast<std::uint8_t>(255 - s[i]);
-          if (kind != 2) continue;
-          // The difference whose product with m lies nearest a .5.
-          int best = 0;
-          double nearest = 1;
-          for (int d = 1; d <= 255 - o[i]; ++d) {
-            const double x = m[i] * d;
-            const double off = std::abs(x - std::floor(x) - 0.5);
-            if (off < nearest) nearest = off, best = d;
+          if (kind == 2) {
+            // The difference whose product with m lies nearest a .5.
+            int best = 0;
+            double nearest = 1;
+            for (int d = 1; d <= 255 - o[i]; ++d) {
+              const double x = m[i] * d;
+              const double off = std::abs(x - std::floor(x) - 0.5);
+              if (off < nearest) nearest = off, best = d;
+            }
+            s[i] = static_cast<std::uint8_t>(o[i] + best);
           }
-          s[i] = static_cast<std::uint8_t>(o[i] + best);
+          if (kind == 3 && s[i] != o[i]) {
+            const int d = std::abs(s[i] - o[i]);
+            const double offsets[] = {0, std::ldexp(1, -20), -std::ldexp(1, -20), std::ldexp(1, -26), -std::ldexp(1, -26)};
+            const double half = std::floor(d * 0.5) + 0.5;
+            m[i] = std::clamp((std::min(half, d - 0.5) + offsets[i % 5]) / d, 0.0, 1.0);
+          }
+        }
+        std::vector<std::uint16_t> fixed(n);
+        for (std::size_t i = 0; i < n; ++i) {
+          rest[i] = 1 - m[i];
+          fixed[i] = FixedMixWeight(m[i]);
         }
         std::vector<std::uint8_t> fast = s, plain = s;
         MixBytesFixed(fast.data(), o.data(), m.data(), fixed.data(), n);
