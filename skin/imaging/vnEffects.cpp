@@ -98,12 +98,10 @@ struct TFixedWeights {
     M.resize(static_cast<std::size_t>(std::max(columns, 0)) * 3);
     Fixed.resize(M.size());
   }
-  void Put(std::size_t column, double m) {
-    const std::uint16_t fixed = FixedMixWeight(m);
-    for (std::size_t c = column * 3; c < column * 3 + 3; ++c) {
-      M[c] = m;
-      Fixed[c] = fixed;
-    }
+  void Put(std::size_t column, double m, std::uint16_t fixed) {
+    const std::size_t c = column * 3;
+    M[c] = M[c + 1] = M[c + 2] = m;
+    Fixed[c] = Fixed[c + 1] = Fixed[c + 2] = fixed;
   }
 };
 
@@ -115,8 +113,9 @@ void CentreRuns(int leftCount, int rightCount, double step, TFixedWeights& left,
   left.Resize(leftCount);
   right.Resize(rightCount);
   for (std::size_t j = 0; j < w.size(); ++j) {
-    if (j < static_cast<std::size_t>(leftCount)) left.Put(static_cast<std::size_t>(leftCount) - 1 - j, w[j]);
-    if (j < static_cast<std::size_t>(rightCount)) right.Put(j, w[j]);
+    const std::uint16_t fixed = FixedMixWeight(w[j]);
+    if (j < static_cast<std::size_t>(leftCount)) left.Put(static_cast<std::size_t>(leftCount) - 1 - j, w[j], fixed);
+    if (j < static_cast<std::size_t>(rightCount)) right.Put(j, w[j], fixed);
   }
 }
 
