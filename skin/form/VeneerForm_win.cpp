@@ -1054,6 +1054,13 @@ void TvnVeneerForm::ApplyWindowRegion(bool rebuild, bool redraw) {
     TvnOwnedRegion piece = RegionFromData(data);
     if (piece) ::CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
   }  // each strip region is deleted here, once united
+  // The outline the window already has (a size message that changed no size, as on showing):
+  // handing it over again would only make the platform remake the window's shape and redraw
+  // it whole. The frame is repainted instead, as after any update that sets no region.
+  if (FHasRegion && WindowRegionEquals(window, region.Get())) {
+    if (redraw) RepaintFrame();
+    return;
+  }
   GiveRegionToWindow(window, std::move(region), redraw);
   FHasRegion = true;
 }

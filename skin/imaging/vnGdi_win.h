@@ -66,6 +66,12 @@ inline void GiveRegionToWindow(HWND window, TvnOwnedRegion region, bool redraw) 
   ::SetWindowRgn(window, handle, redraw ? TRUE : FALSE);
 }
 
+// Whether the window's region is exactly this one.
+inline bool WindowRegionEquals(HWND window, HRGN region) {
+  TvnOwnedRegion current = TvnCounted<TvnOwnedRegion>(::CreateRectRgn(0, 0, 0, 0));
+  return current && ::GetWindowRgn(window, current.Get()) != ERROR && ::EqualRgn(current.Get(), region) != FALSE;
+}
+
 // A window's DC for the scope, counted: the whole window (GetWindowDC) or, with window null,
 // the screen (GetDC(nullptr)).
 class TvnWindowDC {
