@@ -182,32 +182,60 @@ void DrawLogo(TPixelBitmap& target, const TvnLogo& logo) {
 
 }  // namespace
 
+namespace {
+
+// What the client background is tiled from: the skin's picture number bgpictureindex, else the
+// clientrect piece of its main picture, made in piece (what of it lies off the picture stays
+// black). Null for the face colour: no skin, or a skin with neither; faceOnly then says that
+// the skin's client rectangle is empty, which also shows no logo.
+const TPixelBitmap* ClientTile(const TvnSkinData* skin, TPixelBitmap& piece, bool& faceOnly) {
+  faceOnly = false;
+  if (skin == nullptr) return nullptr;
+  const int index = skin->BGPictureIndex;
+  if (index >= 0 && index < static_cast<int>(skin->ActivePictures.size()))
+    return &skin->ActivePictures[static_cast<std::size_t>(index)];
+  if (skin->ClientRect.IsEmpty()) {
+    faceOnly = true;
+    return nullptr;
+  }
+  const TRect c = skin->ClientRect;
+  piece.SetSize(c.Width(), c.Height());
+  CopyPixels(ViewOf(skin->Picture), c.Left, c.Top, c.Width(), c.Height(), piece.View(), 0, 0);
+  return &piece;
+}
+
+}  // namespace
+
 TPixelBitmap ComposeClientBackground(const TvnSkinData* skin, int width, int height,
                                      std::uint32_t faceColour, const TvnLogo& logo) {
   TPixelBitmap result(std::max(0, width), std::max(0, height));
   if (result.IsEmpty()) return result;
   TPixelBitmap piece;
-  const TPixelBitmap* tile = nullptr;
-  if (skin != nullptr) {
-    const int index = skin->BGPictureIndex;
-    if (index >= 0 && index < static_cast<int>(skin->ActivePictures.size())) {
-      tile = &skin->ActivePictures[static_cast<std::size_t>(index)];
-    } else if (!skin->ClientRect.IsEmpty()) {
-      // The piece as a bitmap of its own: what of it lies off the picture stays black.
-      const TRect c = skin->ClientRect;
-      piece.SetSize(c.Width(), c.Height());
-      CopyPixels(ViewOf(skin->Picture), c.Left, c.Top, c.Width(), c.Height(), piece.View(), 0, 0);
-      tile = &piece;
-    } else {
-      result.Fill(faceColour);
-      return result;  // an empty client rectangle: the plain face, no logo
-    }
-  }
+  bool faceOnly = false;
+  const TPixelBitmap* tile = ClientTile(skin, piece, faceOnly);
   if (tile == nullptr || tile->IsEmpty()) result.Fill(faceColour);
   else TilePixels2D(ViewOf(*tile), Rect(0, 0, tile->Width(), tile->Height()), result.View(),
                     Rect(0, 0, width, height));
-  DrawLogo(result, logo);
+  if (!faceOnly) DrawLogo(result, logo);
   return result;
+}
+
+std::optional<std::uint32_t> ClientBackgroundColour(const TvnSkinData* skin, std::uint32_t faceColour,
+                                                    const TvnLogo& logo) {
+  TPixelBitmap piece;
+  bool faceOnly = false;
+  const TPixelBitmap* tile = ClientTile(skin, piece, faceOnly);
+  if (!faceOnly && logo.Picture != nullptr && !logo.Picture->IsEmpty()) return std::nullopt;
+  if (tile == nullptr || tile->IsEmpty()) return faceColour;
+  const TPixelView view = ViewOf(*tile);
+  const std::uint8_t* first = view.ScanLine(0);
+  const std::size_t rowBytes = static_cast<std::size_t>(view.Width) * 3;
+  for (int y = 0; y < view.Height; ++y) {
+    const std::uint8_t* row = view.ScanLine(y);
+    for (std::size_t i = 0; i < rowBytes; i += 3)
+      if (std::memcmp(row + i, first, 3) != 0) return std::nullopt;
+  }
+  return tile->GetPixel(0, 0);
 }
 
 TPixelBitmap ComposeMdiClientBackground(const TvnSkinData* skin, int width, int height,

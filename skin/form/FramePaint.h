@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TvnSkinData;
@@ -95,6 +96,11 @@ TPoint LogoPosition(int width, int height, int logoWidth, int logoHeight);
 // no logo). Then the logo.
 TPixelBitmap ComposeClientBackground(const TvnSkinData* skin, int width, int height,
                                      std::uint32_t faceColour, const TvnLogo& logo);
+// The one colour that ComposeClientBackground gives throughout, at any size, when it gives one:
+// no logo shows and the tile (or the face) is a single colour. Painting it as a plain fill
+// spares handing a whole picture of it to the screen.
+std::optional<std::uint32_t> ClientBackgroundColour(const TvnSkinData* skin, std::uint32_t faceColour,
+                                                    const TvnLogo& logo);
 
 // The background of a multi-document parent's client window, width x height: without a
 // (loaded) skin the application-workspace colour, with one its picture number mdibgpictureindex

@@ -13,6 +13,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/CodePage.h"
 #include "framework/Dpi_win.h"
+#include "framework/GdiCache_win.h"
 #include "skin/data/vnSkinData.h"
 #include "skin/form/AlphaFade.h"
 #include "skin/form/FramePaint.h"
@@ -1186,9 +1187,14 @@ void TvnVeneerForm::PaintClientBackground(HDC dc) {
   if (!window || !dc) return;
   RECT client{};
   ::GetClientRect(window, &client);
-  TPixelBitmap background = ComposeClientBackground(FSkinSupport ? Skin() : nullptr, client.right,
-                                                    client.bottom, TvnDibPainter::Resolve(clBtnFace),
-                                                    {&FLogo, LogoBitMapTransparent});
+  const TvnSkinData* skin = FSkinSupport ? Skin() : nullptr;
+  const std::uint32_t face = TvnDibPainter::Resolve(clBtnFace);
+  const TvnLogo logo{&FLogo, LogoBitMapTransparent};
+  if (const std::optional<std::uint32_t> colour = ClientBackgroundColour(skin, face, logo)) {
+    ::FillRect(dc, &client, CachedBrush(static_cast<TColor>(*colour)));
+    return;
+  }
+  TPixelBitmap background = ComposeClientBackground(skin, client.right, client.bottom, face, logo);
   PaintPixels(dc, 0, 0, background.View());
 }
 

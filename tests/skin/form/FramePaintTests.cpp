@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -202,6 +203,44 @@ TEST(ClientBackground, TilesTheSkinPieceOrPictureFromTheOrigin) {
   EXPECT_EQ(c.GetPixel(0, 0), 0xC0C0C0u);
   EXPECT_EQ(c.GetPixel(29, 19), 0xC0C0C0u);
   EXPECT_TRUE(ComposeClientBackground(nullptr, 0, 20, 0xC0C0C0, {}).IsEmpty());
+}
+
+// A one-colour background is painted as a plain fill: the colour is given exactly when the
+// composed background is that colour throughout.
+TEST(ClientBackground, OneColourThroughoutIsFoundAndNothingElseIs) {
+  TPixelBitmap logo(5, 4);
+  logo.Fill(0x0000FF);
+  const struct {
+    const char* name;
+    std::function<void(TvnSkinData&)> change;  // on a skin whose client piece is all 0x405060
+    bool useSkin, withLogo;
+    std::optional<std::uint32_t> colour;
+  } cases[] = {
+      {"no skin", {}, false, false, 0xC0C0C0u},
+      {"no skin, a logo", {}, false, true, std::nullopt},
+      {"a one-colour piece", {}, true, false, 0x405060u},
+      {"a one-colour piece, a logo", {}, true, true, std::nullopt},
+      {"the piece's last pixel differs", [](TvnSkinData& s) { s.Picture.SetPixel(183, 117, 0x405061); }, true, false, std::nullopt},
+      {"the piece's first pixel differs", [](TvnSkinData& s) { s.Picture.SetPixel(8, 28, 0x415060); }, true, false, std::nullopt},
+      {"the piece ends on the picture's edge", [](TvnSkinData& s) { s.ClientRect = Rect(8, 28, 191, 135); }, true, false, 0x405060u},
+      {"the piece passes the edge by a column (black)", [](TvnSkinData& s) { s.ClientRect = Rect(8, 28, 192, 135); }, true, false, std::nullopt},
+      {"an empty client rectangle, a logo", [](TvnSkinData& s) { s.ClientRect = Rect(8, 28, 8, 118); }, true, true, 0xC0C0C0u},
+      {"a one-colour background picture", [](TvnSkinData& s) { s.BGPictureIndex = 0; }, true, false, 0x00FF00u},
+      {"a background picture of many", [](TvnSkinData& s) { s.BGPictureIndex = 1; }, true, false, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    auto skin = MakeSkin();
+    for (int y = 28; y < 135; ++y)
+      for (int x = 8; x < 191; ++x) skin->Picture.SetPixel(x, y, 0x405060);
+    if (c.change) c.change(*skin);
+    const TvnSkinData* used = c.useSkin ? skin.get() : nullptr;
+    const TvnLogo withLogo{c.withLogo ? &logo : nullptr, false};
+    EXPECT_EQ(ClientBackgroundColour(used, 0xC0C0C0, withLogo), c.colour) << c.name;
+    if (!c.colour) continue;
+    TPixelBitmap expected(37, 23);
+    expected.Fill(*c.colour);
+    EXPECT_EQ(ComposeClientBackground(used, 37, 23, 0xC0C0C0, withLogo), expected) << c.name;
+  }
 }
 
 TEST(ClientBackground, AMultiDocumentParentTilesItsOwnPictureOrFallsBackToTheClientRules) {
