@@ -245,8 +245,9 @@ __attribute__((target("avx512bw"))) std::size_t MapFixed512(std::uint8_t* p, std
   return i;
 }
 
+// The widest form the processor has, made for the map's number of exceptions.
 template <bool Even>
-std::size_t MapFixedWide(std::uint8_t* p, std::size_t count, const TByteMap& map) {
+std::size_t MapFixedWidest(std::uint8_t* p, std::size_t count, const TByteMap& map) {
   if (CpuFeatures().Avx512) {
     switch (map.ExceptCount) {
       case 0: return MapFixed512<Even, 0>(p, count, map);
@@ -279,7 +280,7 @@ void MapBytes(std::uint8_t* p, std::size_t count, const TByteMap& map) {
     }
   } else if (map.Fixed) {
 #if VN_EFFECTS_WIDE
-    if (CpuFeatures().Avx2) i = map.Even ? MapFixedWide<true>(p, count, map) : MapFixedWide<false>(p, count, map);
+    if (CpuFeatures().Avx2) i = map.Even ? MapFixedWidest<true>(p, count, map) : MapFixedWidest<false>(p, count, map);
 #endif
     i += map.Even ? MapFixed<true>(p + i, count - i, map) : MapFixed<false>(p + i, count - i, map);
   }
