@@ -1,9 +1,10 @@
 // Start-up of Quillon beside a plain Win32 window with the same controls and manifest
 // (bench_plain_window, built next to it), started alternately from this launcher so both run
 // under the same, already started wineserver. By default both are the copies in shipped/ beside
-// this program: stripped, as the installed programs are (see CMakeLists.txt). For each start the clock runs from CreateProcess
-// until the program is idle (WaitForInputIdle) and its top-level window is visible; the window
-// is then closed with WM_CLOSE and the launcher waits for the process to end.
+// this program: stripped, as the installed programs are (see CMakeLists.txt). For each start
+// the clock runs from CreateProcess until the program is idle (WaitForInputIdle) and its
+// top-level window is visible; the window is then closed with WM_CLOSE and the launcher waits
+// for the process to end.
 //
 //   bench_startup [rounds] [quillon.exe] [plain.exe]
 //
@@ -20,8 +21,6 @@
 #include <vector>
 
 namespace {
-
-
 
 struct TFind {
   DWORD Process;
