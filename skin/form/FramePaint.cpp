@@ -180,10 +180,6 @@ void DrawLogo(TPixelBitmap& target, const TvnLogo& logo) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // What the client background is tiled from: the skin's picture number bgpictureindex, else the
 // clientrect piece of its main picture, made in piece (what of it lies off the picture stays
 // black). Null for the face colour: no skin, or a skin with neither; faceOnly then says that
